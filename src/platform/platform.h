@@ -1,0 +1,115 @@
+// The operations through which the launcher logic reaches the windowing system, the file
+// system, the program starter and the random generator. One backend implements them per
+// platform; the logic never sees anything else of the platform.
+#pragma once
+
+#include <array>
+#include <cstdint>
+#include <span>
+#include <string>
+#include <string_view>
+
+namespace kebo {
+
+enum class Timer { Timer1, Timer2, Timer3 };
+inline constexpr std::size_t kTimerCount = 3;
+
+enum class WindowState { Normal, Minimised };
+enum class MousePointer { Default, Hourglass };
+
+// Message box answer codes, as MessageBox returns them.
+inline constexpr int kAnswerOk = 1;
+inline constexpr int kAnswerYes = 6;
+inline constexpr int kAnswerNo = 7;
+
+// Windows raises any shorter timer interval to 10 ms; every backend uses the same floor so that
+// the animations take the same time everywhere.
+inline constexpr int kShortestTimerPeriodMs = 10;
+constexpr int timerPeriodMs(int intervalMs) {
+    return intervalMs < kShortestTimerPeriodMs ? kShortestTimerPeriodMs : intervalMs;
+}
+
+class Platform {
+public:
+    Platform() = default;
+    Platform(const Platform&) = delete;
+    Platform& operator=(const Platform&) = delete;
+    virtual ~Platform() = default;
+
+    // Outer window geometry in twips, as the window really is after any adjustment the windowing
+    // system made (a minimum size, rounding to whole pixels).
+    virtual int windowLeft() const = 0;
+    virtual int windowTop() const = 0;
+    virtual int windowWidth() const = 0;
+    virtual int windowHeight() const = 0;
+
+    // Take effect at once. Left and top move the window keeping its size; width and height resize
+    // it keeping its top-left corner. A negative size is treated as 0.
+    virtual void setWindowLeft(int twips) = 0;
+    virtual void setWindowTop(int twips) = 0;
+    virtual void setWindowWidth(int twips) = 0;
+    virtual void setWindowHeight(int twips) = 0;
+    // Moves the window so that its left edge is at `leftTwips`, keeping its top and its size.
+    virtual void moveWindow(int leftTwips) = 0;
+
+    // Shows the window for the first time, centred on the screen at the size it has now.
+    virtual void showWindowCentred() = 0;
+    virtual void setWindowState(WindowState state) = 0;
+    // The pointer shown over the window.
+    virtual void setMousePointer(MousePointer pointer) = 0;
+
+    virtual void setButtonEnabled(bool enabled) = 0;
+    virtual void setProgressBarVisible(bool visible) = 0;
+    // 0 to 10000; the bar shows it at once.
+    virtual void setProgressBarValue(float value) = 0;
+    virtual void setLabelVisible(bool visible) = 0;
+
+    // 0 stops the timer; any other value (re)starts it, ticking every max(ms, 10) milliseconds on
+    // the window's thread from now on.
+    void setTimerInterval(Timer timer, int ms);
+    // The last value set, not the period actually used.
+    int timerInterval(Timer timer) const;
+
+    // Shows a modal box over the window and blocks until the user dismisses it; returns the
+    // answer code. `style` is a MessageBox style word (buttons, icon, default button).
+    int showMessageBox(std::string_view text, std::string_view caption, unsigned style);
+    // True while a box shown by showMessageBox is open.
+    bool messageBoxOpen() const { return openMessageBoxes_ > 0; }
+
+    // True exactly when a file exists at the full path.
+    virtual bool fileExists(const std::string& fullPath) = 0;
+    // Starts a program by its bare file name, found by the platform's program search, in a normal
+    // window that takes the focus. Returns at once; a failure is reported on stderr.
+    virtual void startProgram(std::string_view fileName) = 0;
+    // The local file name that stands for a program name of the launcher ("NOTEPAD.EXE",
+    // "mspaint.exe", "paint.exe"), and the separator between a directory and a file name.
+    virtual std::string localFileName(std::string_view programName);
+    virtual char directorySeparator() const { return '\\'; }
+
+    // GetWindowsDirectoryA / GetSystemDirectoryA: on success the path (no trailing separator) and
+    // a terminating zero are written and its length is returned; when it does not fit, nothing is
+    // written and the size it would need, zero included, is returned.
+    virtual std::uint32_t windowsDirectory(std::span<char> buffer) = 0;
+    virtual std::uint32_t systemDirectory(std::span<char> buffer) = 0;
+
+    // Re-seeds the generator from a clock fine enough that re-seeds 10 ms apart differ.
+    virtual void reseedRandom() = 0;
+    // Uniform, 0 <= r < 1.
+    virtual double nextRandom() = 0;
+
+    // Ends the program at once: no close request, no further events.
+    void endProgram();
+    bool ended() const { return ended_; }
+
+protected:
+    virtual void applyTimerInterval(Timer timer, int ms) = 0;
+    virtual int runMessageBox(std::string_view text, std::string_view caption, unsigned style) = 0;
+    virtual void terminate() = 0;
+
+private:
+    std::array<int, kTimerCount> timerIntervals_{};
+    int openMessageBoxes_ = 0;
+    bool ended_ = false;
+};
+
+}  // namespace kebo
