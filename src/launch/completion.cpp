@@ -13,10 +13,14 @@ constexpr std::string_view kMsPaint = "mspaint.exe";
 constexpr std::string_view kPaint = "paint.exe";
 
 // The directory part of a query buffer: its first `length` characters, or all of the buffer when
-// the query said the path did not fit.
+// the query said the path did not fit. A negative length is such an answer too, wrapped round by
+// the 16 bits it was kept in.
 std::string_view directoryIn(const std::string& buffer, int length) {
-    const auto count = static_cast<std::size_t>(std::max(length, 0));
-    return std::string_view(buffer).substr(0, std::min(count, buffer.size()));
+    if (length < 0) {
+        return buffer;
+    }
+    return std::string_view(buffer).substr(
+        0, std::min(static_cast<std::size_t>(length), buffer.size()));
 }
 
 }  // namespace

@@ -17,7 +17,9 @@ void Form1::BeginWaiting(bool showLabel) {
     platform_.setProgressBarVisible(true);
     platform_.setButtonEnabled(false);
     platform_.reseedRandom();
-    state_.lastDraw = static_cast<float>(std::floor(platform_.nextRandom() * 100 + 100));
+    // Not floor(r * 100 + 100): for the largest r below 1 that sum rounds up to 200, while r * 100
+    // stays below 100.
+    state_.lastDraw = static_cast<float>(std::floor(platform_.nextRandom() * 100) + 100);
     platform_.setTimerInterval(Timer::Timer1, static_cast<int>(state_.lastDraw));
     if (showLabel) {
         platform_.setLabelVisible(true);

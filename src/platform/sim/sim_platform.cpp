@@ -115,6 +115,11 @@ void SimPlatform::queueRandom(std::initializer_list<double> values) {
     queuedRandom_.insert(queuedRandom_.end(), values.begin(), values.end());
 }
 
+void SimPlatform::setDirectories(std::string windowsDirectory, std::string systemDirectory) {
+    config_.windowsDirectory = std::move(windowsDirectory);
+    config_.systemDirectory = std::move(systemDirectory);
+}
+
 std::vector<MessageId> SimPlatform::boxIds() const {
     std::vector<MessageId> ids;
     for (const ShownBox& box : boxes_) {
@@ -186,6 +191,11 @@ void SimPlatform::showWindowCentred() {
     leftPx_ = (config_.screenWidthPx - widthPx_) / 2;
     topPx_ = (config_.screenHeightPx - heightPx_) / 2;
     shown_ = true;
+}
+
+void SimPlatform::setProgressBarValue(float value) {
+    progressBarValue_ = value;
+    progressBarValues_.push_back(value);
 }
 
 bool SimPlatform::fileExists(const std::string& fullPath) {

@@ -85,6 +85,8 @@ public:
     // The next values of nextRandom, before the seeded generator is used again.
     void queueRandom(std::initializer_list<double> values);
     void addFile(const std::string& path) { files_.insert(path); }
+    // What the directory queries answer from now on.
+    void setDirectories(std::string windowsDirectory, std::string systemDirectory);
 
     // --- What happened.
     std::int64_t nowMs() const { return nowMs_; }
@@ -100,6 +102,8 @@ public:
     bool buttonEnabled() const { return buttonEnabled_; }
     bool progressBarVisible() const { return progressBarVisible_; }
     float progressBarValue() const { return progressBarValue_; }
+    // Every value given to the bar, in order.
+    const std::vector<float>& progressBarValues() const { return progressBarValues_; }
     bool labelVisible() const { return labelVisible_; }
     MousePointer mousePointer() const { return pointer_; }
     WindowState windowState() const { return windowState_; }
@@ -122,7 +126,7 @@ public:
     void setMousePointer(MousePointer pointer) override { pointer_ = pointer; }
     void setButtonEnabled(bool enabled) override { buttonEnabled_ = enabled; }
     void setProgressBarVisible(bool visible) override { progressBarVisible_ = visible; }
-    void setProgressBarValue(float value) override { progressBarValue_ = value; }
+    void setProgressBarValue(float value) override;
     void setLabelVisible(bool visible) override { labelVisible_ = visible; }
     bool fileExists(const std::string& fullPath) override;
     void startProgram(std::string_view fileName) override;
@@ -169,6 +173,7 @@ private:
     bool buttonEnabled_ = true;
     bool progressBarVisible_ = false;
     float progressBarValue_ = 0;
+    std::vector<float> progressBarValues_;
     bool labelVisible_ = false;
 
     std::deque<Answerer> script_;
