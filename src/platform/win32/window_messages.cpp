@@ -1,0 +1,137 @@
+#include "platform/win32/window_messages.h"
+
+#include <cstdint>
+#include <optional>
+
+#include "launcher/launcher_window.h"
+#include "launcher/window_events.h"
+#include "platform/win32/launcher_frame.h"
+#include "platform/win32/timer_ids.h"
+
+namespace kebo::win32 {
+
+namespace {
+
+LauncherFrame* frameOf(HWND window) {
+    return reinterpret_cast<LauncherFrame*>(GetWindowLongPtrW(window, GWLP_USERDATA));
+}
+
+// Returns true when the close is refused. A close that is not refused closes the window.
+bool requestClose(LauncherFrame& frame, std::int16_t reason) {
+    const bool refused = frame.events()->closeRequest(reason);
+    if (!refused) {
+        DestroyWindow(frame.window());
+    }
+    return refused;
+}
+
+std::optional<LRESULT> translateEvent(LauncherFrame& frame, UINT message, WPARAM wParam,
+                                      LPARAM lParam) {
+    WindowEvents& events = *frame.events();
+    switch (message) {
+        case WM_TIMER:
+            if (const auto timer = timerForId(wParam)) {
+                events.timerTick(*timer);
+                return 0;
+            }
+            break;
+        case WM_COMMAND:
+            if (reinterpret_cast<HWND>(lParam) == frame.button() && HIWORD(wParam) == BN_CLICKED &&
+                IsWindowEnabled(frame.button())) {
+                events.click();
+                return 0;
+            }
+            break;
+        // The close box, the system menu and Alt+F4 all come as this command: the user's close.
+        case WM_SYSCOMMAND:
+            if ((wParam & 0xFFF0U) == SC_CLOSE) {
+                requestClose(frame, kCloseReasonUser);
+                return 0;
+            }
+            break;
+        // A close that did not come through the window's own close command: the task manager's
+        // "End task", taskkill.
+        case WM_CLOSE:
+            requestClose(frame, kCloseReasonTaskManager);
+            return 0;
+        // The session is ending; answered at once, so nothing here may wait for the user.
+        case WM_QUERYENDSESSION:
+            return requestClose(frame, kCloseReasonSessionEnding) ? FALSE : TRUE;
+        case WM_ENDSESSION:
+            if (wParam != FALSE) {
+                requestClose(frame, kCloseReasonSessionEnding);
+            }
+            return 0;
+        default:
+            break;
+    }
+    return std::nullopt;
+}
+
+std::optional<LRESULT> adjustAppearance(LauncherFrame& frame, HWND window, UINT message,
+                                        WPARAM wParam, LPARAM lParam) {
+    switch (message) {
+        case WM_CTLCOLORSTATIC:
+            if (reinterpret_cast<HWND>(lParam) == frame.label()) {
+                HDC dc = reinterpret_cast<HDC>(wParam);
+                SetTextColor(dc, RGB(255, 0, 0));
+                SetBkColor(dc, GetSysColor(COLOR_BTNFACE));
+                return reinterpret_cast<LRESULT>(GetSysColorBrush(COLOR_BTNFACE));
+            }
+            break;
+        // Children pass this message to their parent first, so the hourglass covers them too.
+        case WM_SETCURSOR:
+            if (frame.busyPointer() && LOWORD(lParam) == HTCLIENT) {
+                SetCursor(LoadCursorW(nullptr, IDC_WAIT));
+                return TRUE;
+            }
+            break;
+        case WM_DPICHANGED: {
+            frame.applyDpi(LOWORD(wParam));
+            const RECT& suggested = *reinterpret_cast<const RECT*>(lParam);
+            SetWindowPos(window, nullptr, suggested.left, suggested.top,
+                         suggested.right - suggested.left, suggested.bottom - suggested.top,
+                         SWP_NOZORDER | SWP_NOACTIVATE);
+            return 0;
+        }
+        default:
+            break;
+    }
+    return std::nullopt;
+}
+
+}  // namespace
+
+LRESULT CALLBACK launcherWindowProc(HWND window, UINT message, WPARAM wParam, LPARAM lParam) {
+    switch (message) {
+        case WM_NCCREATE: {
+            const auto* creation = reinterpret_cast<const CREATESTRUCTW*>(lParam);
+            SetWindowLongPtrW(window, GWLP_USERDATA,
+                              reinterpret_cast<LONG_PTR>(creation->lpCreateParams));
+            break;
+        }
+        // Without this Windows keeps a captioned window at least about 116 x 27 pixels: the
+        // window could neither start from nothing nor shrink to the farewell's end.
+        case WM_GETMINMAXINFO:
+            reinterpret_cast<MINMAXINFO*>(lParam)->ptMinTrackSize = POINT{0, 0};
+            return 0;
+        case WM_DESTROY:
+            PostQuitMessage(0);
+            return 0;
+        default:
+            break;
+    }
+    LauncherFrame* frame = frameOf(window);
+    if (frame == nullptr || frame->events() == nullptr) {
+        return DefWindowProcW(window, message, wParam, lParam);
+    }
+    if (const auto result = translateEvent(*frame, message, wParam, lParam)) {
+        return *result;
+    }
+    if (const auto result = adjustAppearance(*frame, window, message, wParam, lParam)) {
+        return *result;
+    }
+    return DefWindowProcW(window, message, wParam, lParam);
+}
+
+}  // namespace kebo::win32

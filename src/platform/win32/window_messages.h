@@ -1,0 +1,12 @@
+// The launcher window's message handling: every message that carries an event of the program is
+// translated into a call of WindowEvents, and the few that change the window's appearance or
+// limits are answered here.
+#pragma once
+
+#include <windows.h>
+
+namespace kebo::win32 {
+
+LRESULT CALLBACK launcherWindowProc(HWND window, UINT message, WPARAM wParam, LPARAM lParam);
+
+}  // namespace kebo::win32
