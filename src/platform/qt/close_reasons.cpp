@@ -1,0 +1,84 @@
+#include "platform/qt/close_reasons.h"
+
+#include <fcntl.h>
+#include <sys/socket.h>
+#include <unistd.h>
+
+#include <QGuiApplication>
+#include <QSessionManager>
+#include <QSocketNotifier>
+#include <array>
+#include <cerrno>
+#include <csignal>
+#include <cstdio>
+#include <cstring>
+
+#include "launcher/launcher_window.h"
+
+namespace kebo::qt {
+
+namespace {
+
+constexpr std::array kHandledSignals{SIGTERM, SIGINT, SIGHUP};
+
+// The write end of the self-pipe; a signal handler may only write a byte to it.
+volatile std::sig_atomic_t signalWriteFd = -1;
+
+void onSignal(int signalNumber) {
+    const int savedErrno = errno;
+    const auto byte = static_cast<unsigned char>(signalNumber);
+    [[maybe_unused]] const ssize_t written = ::write(signalWriteFd, &byte, 1);
+    errno = savedErrno;
+}
+
+std::int16_t reasonFor(int signalNumber) {
+    return signalNumber == SIGHUP ? kCloseReasonSessionEnding : kCloseReasonTaskManager;
+}
+
+}  // namespace
+
+CloseReasons::CloseReasons(std::function<void(std::int16_t)> closeRequest)
+    : closeRequest_(std::move(closeRequest)) {
+    std::array<int, 2> fds{};
+    if (::socketpair(AF_UNIX, SOCK_STREAM | SOCK_CLOEXEC | SOCK_NONBLOCK, 0, fds.data()) != 0) {
+        std::fprintf(stderr, "kebo: cannot watch for signals: %s\n", std::strerror(errno));
+    } else {
+        readFd_ = fds[0];
+        signalWriteFd = fds[1];
+        notifier_ = new QSocketNotifier(readFd_, QSocketNotifier::Read, this);
+        connect(notifier_, &QSocketNotifier::activated, this, &CloseReasons::readSignals);
+        struct sigaction action {};
+        action.sa_handler = onSignal;
+        sigemptyset(&action.sa_mask);
+        action.sa_flags = SA_RESTART;
+        for (const int signalNumber : kHandledSignals) {
+            ::sigaction(signalNumber, &action, nullptr);
+        }
+    }
+    if (auto* app = qobject_cast<QGuiApplication*>(QCoreApplication::instance())) {
+        connect(app, &QGuiApplication::commitDataRequest, this,
+                [this](QSessionManager&) { closeRequest_(kCloseReasonSessionEnding); });
+    }
+}
+
+CloseReasons::~CloseReasons() {
+    if (readFd_ < 0) {
+        return;
+    }
+    for (const int signalNumber : kHandledSignals) {
+        std::signal(signalNumber, SIG_DFL);
+    }
+    delete notifier_;
+    ::close(signalWriteFd);
+    signalWriteFd = -1;
+    ::close(readFd_);
+}
+
+void CloseReasons::readSignals() {
+    unsigned char byte = 0;
+    while (::read(readFd_, &byte, 1) == 1) {
+        closeRequest_(reasonFor(byte));
+    }
+}
+
+}  // namespace kebo::qt

@@ -1,0 +1,32 @@
+// Turns the ways a Linux desktop ends a program into the launcher's close reasons: SIGTERM (a
+// process manager's "End process") and SIGINT (Ctrl+C) are the task manager, SIGHUP and the
+// session manager's commit request are the end of the session. The user's own close (close
+// button, window menu, Alt+F4) reaches the window as a close event instead.
+#pragma once
+
+#include <QObject>
+#include <cstdint>
+#include <functional>
+
+class QSocketNotifier;
+
+namespace kebo::qt {
+
+class CloseReasons final : public QObject {
+public:
+    // `closeRequest` receives the reason; it is called on the GUI thread, also inside the nested
+    // loop of an open message box. Only one instance may exist at a time.
+    explicit CloseReasons(std::function<void(std::int16_t)> closeRequest);
+    ~CloseReasons() override;
+    CloseReasons(const CloseReasons&) = delete;
+    CloseReasons& operator=(const CloseReasons&) = delete;
+
+private:
+    void readSignals();
+
+    std::function<void(std::int16_t)> closeRequest_;
+    int readFd_ = -1;
+    QSocketNotifier* notifier_ = nullptr;
+};
+
+}  // namespace kebo::qt

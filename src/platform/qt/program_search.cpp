@@ -1,0 +1,77 @@
+#include "platform/qt/program_search.h"
+
+#include <unistd.h>
+
+#include <QProcess>
+#include <array>
+#include <cstdio>
+#include <filesystem>
+
+namespace kebo::qt {
+
+namespace {
+
+constexpr std::array<std::string_view, 9> kTextEditors{
+    "gnome-text-editor", "gedit",  "kate", "kwrite", "mousepad", "pluma", "xed",
+    "featherpad",        "leafpad"};
+
+bool isExecutableFile(const std::filesystem::path& path) {
+    std::error_code error;
+    return std::filesystem::is_regular_file(path, error) && ::access(path.c_str(), X_OK) == 0;
+}
+
+}  // namespace
+
+std::optional<std::string> findOnPath(std::string_view name, std::string_view searchPath) {
+    if (name.empty() || name.find('/') != std::string_view::npos) {
+        return std::nullopt;
+    }
+    while (true) {
+        const std::size_t colon = searchPath.find(':');
+        const std::filesystem::path directory(searchPath.substr(0, colon));
+        if (directory.is_absolute() && isExecutableFile(directory / name)) {
+            return (directory / name).string();
+        }
+        if (colon == std::string_view::npos) {
+            return std::nullopt;
+        }
+        searchPath.remove_prefix(colon + 1);
+    }
+}
+
+std::string localProgramName(std::string_view programName, std::string_view searchPath) {
+    if (programName == "NOTEPAD.EXE") {
+        for (const std::string_view editor : kTextEditors) {
+            if (findOnPath(editor, searchPath)) {
+                return std::string(editor);
+            }
+        }
+        return std::string(kTextEditors.front());
+    }
+    if (programName == "mspaint.exe") {
+        return "kolourpaint";
+    }
+    if (programName == "paint.exe") {
+        return "mtpaint";
+    }
+    return std::string(programName);
+}
+
+bool startDetached(std::string_view name, std::string_view searchPath) {
+    const std::string printable(name);
+    const std::optional<std::string> path = findOnPath(name, searchPath);
+    if (!path) {
+        std::fprintf(stderr, "kebo: cannot start %s: not found on PATH\n", printable.c_str());
+        return false;
+    }
+    QProcess process;
+    process.setProgram(QString::fromStdString(*path));
+    if (!process.startDetached()) {
+        std::fprintf(stderr, "kebo: cannot start %s: %s\n", printable.c_str(),
+                     process.errorString().toLocal8Bit().constData());
+        return false;
+    }
+    return true;
+}
+
+}  // namespace kebo::qt

@@ -1,0 +1,25 @@
+// Which Linux programs stand for the launcher's Windows program names, and how a bare program
+// name is found on the search path.
+#pragma once
+
+#include <optional>
+#include <string>
+#include <string_view>
+
+namespace kebo::qt {
+
+// The full path of the executable file `name` in the first absolute directory of `searchPath`
+// (a PATH-style list) that holds one. Empty and relative entries are skipped, so nothing in the
+// current directory is ever run.
+std::optional<std::string> findOnPath(std::string_view name, std::string_view searchPath);
+
+// "NOTEPAD.EXE": the first plain-text editor of a short fixed list found on `searchPath` (the
+// first of the list when none is); "mspaint.exe": kolourpaint; "paint.exe": mtpaint. Any other
+// name stands for itself.
+std::string localProgramName(std::string_view programName, std::string_view searchPath);
+
+// Starts `name`, found on `searchPath`, as a detached process without waiting for it. On failure
+// prints "kebo: cannot start <name>: <reason>" on stderr and returns false.
+bool startDetached(std::string_view name, std::string_view searchPath);
+
+}  // namespace kebo::qt
