@@ -1,0 +1,221 @@
+// kebo.exe driven from outside as a user would drive it: the opening, a launch that starts the
+// stub NOTEPAD.EXE, the closing dialogue through to the farewell, and the closes from outside.
+#include <windows.h>
+
+#include <commctrl.h>
+#include <gtest/gtest.h>
+
+#include <algorithm>
+
+#include <chrono>
+#include <cstdio>
+#include <vector>
+
+#include "kebo_process.h"
+#include "message_box_reader.h"
+#include "messages/message_catalogue.h"
+
+namespace kebo::win32::end_to_end {
+namespace {
+
+using namespace std::chrono_literals;
+using Clock = std::chrono::steady_clock;
+
+constexpr wchar_t kBoxCaption[] = L"KEBO";
+constexpr int kGrownWidthTwips = 4770;
+
+double twipsPerPixel() {
+    HDC screen = GetDC(nullptr);
+    const int dpi = GetDeviceCaps(screen, LOGPIXELSX);
+    ReleaseDC(nullptr, screen);
+    return 1440.0 / dpi;
+}
+
+int widthOf(HWND window) {
+    RECT outer{};
+    GetWindowRect(window, &outer);
+    return outer.right - outer.left;
+}
+
+HWND childOfClass(HWND parent, const wchar_t* windowClass) {
+    return FindWindowExW(parent, nullptr, windowClass, nullptr);
+}
+
+int progressOf(HWND progressBar) {
+    DWORD_PTR position = 0;
+    SendMessageTimeoutW(progressBar, PBM_GETPOS, 0, 0, SMTO_ABORTIFHUNG, 1000, &position);
+    return static_cast<int>(position);
+}
+
+std::vector<int> expectedButtons(unsigned style) {
+    if ((style & kStyleButtonsMask) == kStyleYesNo) {
+        return {IDYES, IDNO};
+    }
+    return {IDOK};
+}
+
+class EndToEnd : public ::testing::Test {
+protected:
+    // Waits until the launcher window has finished its opening growth.
+    HWND waitForGrownWindow() {
+        HWND window = nullptr;
+        EXPECT_TRUE(waitFor([&] { return (window = kebo.launcherWindow()) != nullptr; }, 20s));
+        if (window == nullptr) {
+            return nullptr;
+        }
+        int smallest = widthOf(window);
+        int last = -1;
+        auto steadySince = Clock::now();
+        waitFor(
+            [&] {
+                const int width = widthOf(window);
+                smallest = std::min(smallest, width);
+                if (width != last) {
+                    last = width;
+                    steadySince = Clock::now();
+                }
+                return width > 0 && Clock::now() - steadySince > 500ms;
+            },
+            20s);
+        EXPECT_LT(smallest, last) << "the window did not grow";
+        return window;
+    }
+
+    // Waits for the next box, checks it against the catalogue and answers it.
+    void answer(HWND launcher, MessageId id, int answerCode) {
+        const Message& expected = messageFor(id);
+        SCOPED_TRACE(expected.text);
+        HWND box = nullptr;
+        ASSERT_TRUE(waitFor(
+            [&] {
+                box = findMessageBox(kebo.id(), kBoxCaption);
+                return box != nullptr && box != lastBox_;
+            },
+            30s));
+        MessageBoxView view;
+        // The box may still be drawing its icon when it first shows.
+        waitFor(
+            [&] {
+                view = readMessageBox(box);
+                return view.icon != BoxIcon::Unrecognised;
+            },
+            2s);
+        EXPECT_EQ(view.text, expected.text);
+        EXPECT_EQ(view.owner, launcher);
+        EXPECT_EQ(static_cast<unsigned>(view.icon), expected.style & kStyleIconMask);
+        const std::vector<int> buttons = expectedButtons(expected.style);
+        EXPECT_EQ(view.buttons, buttons);
+        const std::size_t defaultIndex = (expected.style & kStyleDefaultMask) >> 8U;
+        ASSERT_LT(defaultIndex, buttons.size());
+        EXPECT_EQ(view.defaultButton, buttons[defaultIndex]);
+
+        answerMessageBox(box, answerCode);
+        ASSERT_TRUE(waitFor([&] { return IsWindow(box) == FALSE; }, 5s));
+        lastBox_ = box;
+    }
+
+    HWND waitForBox() {
+        HWND box = nullptr;
+        EXPECT_TRUE(waitFor(
+            [&] { return (box = findMessageBox(kebo.id(), kBoxCaption)) != nullptr; }, 10s));
+        return box;
+    }
+
+    KeboProcess kebo;
+    HWND lastBox_ = nullptr;
+};
+
+TEST_F(EndToEnd, ALaunchThenTheClosingDialogueThroughToTheFarewell) {
+    const auto start = Clock::now();
+    HWND launcher = waitForGrownWindow();
+    ASSERT_NE(launcher, nullptr);
+    const double perPixel = twipsPerPixel();
+    EXPECT_EQ(widthOf(launcher), static_cast<int>(kGrownWidthTwips / perPixel + 0.5));
+
+    HWND button = childOfClass(launcher, L"Button");
+    HWND progressBar = childOfClass(launcher, L"msctls_progress32");
+    ASSERT_NE(button, nullptr);
+    ASSERT_NE(progressBar, nullptr);
+    PostMessageW(button, BM_CLICK, 0, 0);
+    answer(launcher, MessageId::MsgAskOpen, IDYES);
+    answer(launcher, MessageId::MsgPleaseWait, IDOK);
+    EXPECT_FALSE(IsWindowEnabled(button));
+
+    // The bar creeps up until the program is ready.
+    std::vector<int> positions{0};
+    waitFor(
+        [&] {
+            const int position = progressOf(progressBar);
+            if (position != positions.back()) {
+                positions.push_back(position);
+            }
+            return findMessageBox(kebo.id(), kBoxCaption) != nullptr;
+        },
+        60s);
+    EXPECT_GE(positions.size(), 10U);
+    EXPECT_TRUE(std::is_sorted(positions.begin(), positions.end()));
+    EXPECT_LE(positions.back(), 10000);
+    answer(launcher, MessageId::MsgReadyAskOpen, IDYES);
+
+    EXPECT_TRUE(waitFor([&] { return !kebo.notepadMarker().empty(); }, 20s));
+    EXPECT_EQ(kebo.notepadMarker(), "started, show " + std::to_string(SW_SHOWNORMAL) + "\n");
+    EXPECT_TRUE(waitFor([&] { return IsWindowEnabled(button) != FALSE; }, 5s));
+
+    PostMessageW(launcher, WM_SYSCOMMAND, SC_CLOSE, 0);
+    answer(launcher, MessageId::MsgAskQuit, IDYES);
+    answer(launcher, MessageId::MsgAskQuitReally, IDYES);
+    answer(launcher, MessageId::MsgAskRelaunch, IDNO);
+    answer(launcher, MessageId::MsgAskCancelClose, IDNO);
+    answer(launcher, MessageId::MsgAskGoodbye, IDYES);
+    const int widthBefore = widthOf(launcher);
+    answer(launcher, MessageId::MsgSeeYou, IDOK);
+    const auto farewellStart = Clock::now();
+
+    int narrowest = widthBefore;
+    std::optional<DWORD> exitCode;
+    waitFor(
+        [&] {
+            if (IsWindow(launcher) != FALSE) {
+                narrowest = std::min(narrowest, widthOf(launcher));
+            }
+            return (exitCode = kebo.waitForExit(0ms)).has_value();
+        },
+        20s);
+    const auto end = Clock::now();
+    ASSERT_TRUE(exitCode.has_value());
+    EXPECT_EQ(*exitCode, 0U);
+    EXPECT_LT(narrowest, widthBefore) << "the window did not shrink";
+    std::printf("farewell: %lld ms, whole run: %lld ms\n",
+                static_cast<long long>((end - farewellStart) / 1ms),
+                static_cast<long long>((end - start) / 1ms));
+}
+
+TEST_F(EndToEnd, TaskkillEndsTheProgramAtOnce) {
+    ASSERT_NE(waitForGrownWindow(), nullptr);
+    std::wstring commandLine = L"taskkill.exe /PID " + std::to_wstring(kebo.id());
+    STARTUPINFOW startup{};
+    startup.cb = sizeof startup;
+    PROCESS_INFORMATION taskkill{};
+    ASSERT_NE(CreateProcessW(nullptr, commandLine.data(), nullptr, nullptr, FALSE, 0, nullptr,
+                             nullptr, &startup, &taskkill),
+              FALSE);
+    WaitForSingleObject(taskkill.hProcess, 10000);
+    CloseHandle(taskkill.hThread);
+    CloseHandle(taskkill.hProcess);
+    EXPECT_EQ(kebo.waitForExit(3s), std::optional<DWORD>(0));
+}
+
+// Even with a box waiting for an answer the end of the session ends the program, without another
+// box.
+TEST_F(EndToEnd, TheEndOfTheSessionEndsTheProgramAtOnceEvenDuringABox) {
+    HWND launcher = waitForGrownWindow();
+    ASSERT_NE(launcher, nullptr);
+    PostMessageW(childOfClass(launcher, L"Button"), BM_CLICK, 0, 0);
+    ASSERT_NE(waitForBox(), nullptr);
+    DWORD_PTR result = 0;
+    SendMessageTimeoutW(launcher, WM_QUERYENDSESSION, 0, 0, SMTO_ABORTIFHUNG, 3000, &result);
+    EXPECT_EQ(kebo.waitForExit(3s), std::optional<DWORD>(0));
+}
+
+}  // namespace
+}  // namespace kebo::win32::end_to_end
