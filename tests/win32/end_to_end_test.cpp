@@ -56,6 +56,9 @@ std::vector<int> expectedButtons(unsigned style) {
 
 class EndToEnd : public ::testing::Test {
 protected:
+    explicit EndToEnd(NotepadPlace notepadPlace = NotepadPlace::ProgramFolder)
+        : kebo(notepadPlace) {}
+
     // Waits until the launcher window has finished its opening growth.
     HWND waitForGrownWindow() {
         HWND window = nullptr;
@@ -114,6 +117,36 @@ protected:
         lastBox_ = box;
     }
 
+    // Clicks the button and answers through the launch until the program has been started and
+    // the window is idle again.
+    void launch(HWND launcher) {
+        HWND button = childOfClass(launcher, L"Button");
+        HWND progressBar = childOfClass(launcher, L"msctls_progress32");
+        ASSERT_NE(button, nullptr);
+        ASSERT_NE(progressBar, nullptr);
+        PostMessageW(button, BM_CLICK, 0, 0);
+        answer(launcher, MessageId::MsgAskOpen, IDYES);
+        answer(launcher, MessageId::MsgPleaseWait, IDOK);
+        EXPECT_FALSE(IsWindowEnabled(button));
+
+        // The bar creeps up until the program is ready.
+        std::vector<int> positions{0};
+        waitFor(
+            [&] {
+                const int position = progressOf(progressBar);
+                if (position != positions.back()) {
+                    positions.push_back(position);
+                }
+                return findMessageBox(kebo.id(), kBoxCaption) != nullptr;
+            },
+            60s);
+        EXPECT_GE(positions.size(), 10U);
+        EXPECT_TRUE(std::is_sorted(positions.begin(), positions.end()));
+        EXPECT_LE(positions.back(), 10000);
+        answer(launcher, MessageId::MsgReadyAskOpen, IDYES);
+        EXPECT_TRUE(waitFor([&] { return IsWindowEnabled(button) != FALSE; }, 5s));
+    }
+
     HWND waitForBox() {
         HWND box = nullptr;
         EXPECT_TRUE(waitFor(
@@ -132,34 +165,9 @@ TEST_F(EndToEnd, ALaunchThenTheClosingDialogueThroughToTheFarewell) {
     const double perPixel = twipsPerPixel();
     EXPECT_EQ(widthOf(launcher), static_cast<int>(kGrownWidthTwips / perPixel + 0.5));
 
-    HWND button = childOfClass(launcher, L"Button");
-    HWND progressBar = childOfClass(launcher, L"msctls_progress32");
-    ASSERT_NE(button, nullptr);
-    ASSERT_NE(progressBar, nullptr);
-    PostMessageW(button, BM_CLICK, 0, 0);
-    answer(launcher, MessageId::MsgAskOpen, IDYES);
-    answer(launcher, MessageId::MsgPleaseWait, IDOK);
-    EXPECT_FALSE(IsWindowEnabled(button));
-
-    // The bar creeps up until the program is ready.
-    std::vector<int> positions{0};
-    waitFor(
-        [&] {
-            const int position = progressOf(progressBar);
-            if (position != positions.back()) {
-                positions.push_back(position);
-            }
-            return findMessageBox(kebo.id(), kBoxCaption) != nullptr;
-        },
-        60s);
-    EXPECT_GE(positions.size(), 10U);
-    EXPECT_TRUE(std::is_sorted(positions.begin(), positions.end()));
-    EXPECT_LE(positions.back(), 10000);
-    answer(launcher, MessageId::MsgReadyAskOpen, IDYES);
-
+    launch(launcher);
     EXPECT_TRUE(waitFor([&] { return !kebo.notepadMarker().empty(); }, 20s));
     EXPECT_EQ(kebo.notepadMarker(), "started, show " + std::to_string(SW_SHOWNORMAL) + "\n");
-    EXPECT_TRUE(waitFor([&] { return IsWindowEnabled(button) != FALSE; }, 5s));
 
     PostMessageW(launcher, WM_SYSCOMMAND, SC_CLOSE, 0);
     answer(launcher, MessageId::MsgAskQuit, IDYES);
@@ -188,6 +196,19 @@ TEST_F(EndToEnd, ALaunchThenTheClosingDialogueThroughToTheFarewell) {
     std::printf("farewell: %lld ms, whole run: %lld ms\n",
                 static_cast<long long>((end - farewellStart) / 1ms),
                 static_cast<long long>((end - start) / 1ms));
+}
+
+class EndToEndWithNotepadPlanted : public EndToEnd {
+protected:
+    EndToEndWithNotepadPlanted() : EndToEnd(NotepadPlace::CurrentDirectory) {}
+};
+
+// A NOTEPAD.EXE in the current directory is never started (the system's own is).
+TEST_F(EndToEndWithNotepadPlanted, ANotepadInTheCurrentDirectoryIsNotStarted) {
+    HWND launcher = waitForGrownWindow();
+    ASSERT_NE(launcher, nullptr);
+    launch(launcher);
+    EXPECT_FALSE(waitFor([&] { return !kebo.notepadMarker().empty(); }, 3s));
 }
 
 TEST_F(EndToEnd, TaskkillEndsTheProgramAtOnce) {

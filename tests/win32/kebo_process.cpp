@@ -9,7 +9,6 @@ namespace kebo::win32::end_to_end {
 namespace {
 
 constexpr wchar_t kLauncherCaption[] = L"\u30DD\u30E0\u30EA\u30CA";  // ポムリナ
-constexpr const wchar_t* kCopiedFiles[] = {L"kebo.exe", L"NOTEPAD.EXE"};
 constexpr wchar_t kNotepadMarker[] = L"NOTEPAD.EXE.started";
 
 std::wstring ownFolder() {
@@ -61,19 +60,22 @@ bool waitFor(const std::function<bool()>& done, std::chrono::milliseconds timeou
     return true;
 }
 
-KeboProcess::KeboProcess() : folder_(newTemporaryFolder()) {
+KeboProcess::KeboProcess(NotepadPlace notepadPlace)
+    : folder_(newTemporaryFolder()),
+      currentDirectory_(folder_ + L"\\current"),
+      notepadFolder_(notepadPlace == NotepadPlace::ProgramFolder ? folder_ : currentDirectory_) {
+    CreateDirectoryW(currentDirectory_.c_str(), nullptr);
     const std::wstring from = ownFolder();
-    for (const wchar_t* file : kCopiedFiles) {
-        EXPECT_NE(CopyFileW((from + L"\\" + file).c_str(), (folder_ + L"\\" + file).c_str(), FALSE),
-                  FALSE);
-    }
+    EXPECT_NE(CopyFileW((from + L"\\kebo.exe").c_str(), (folder_ + L"\\kebo.exe").c_str(), FALSE),
+              FALSE);
+    EXPECT_NE(CopyFileW((from + L"\\NOTEPAD.EXE").c_str(),
+                        (notepadFolder_ + L"\\NOTEPAD.EXE").c_str(), FALSE),
+              FALSE);
     std::wstring commandLine = L"\"" + folder_ + L"\\kebo.exe\"";
     STARTUPINFOW startup{};
     startup.cb = sizeof startup;
-    // The program's own folder, not the current directory, is where NOTEPAD.EXE must be found.
-    const std::wstring elsewhere = from;
     EXPECT_NE(CreateProcessW(nullptr, commandLine.data(), nullptr, nullptr, FALSE, 0, nullptr,
-                             elsewhere.c_str(), &startup, &process_),
+                             currentDirectory_.c_str(), &startup, &process_),
               FALSE);
 }
 
@@ -86,10 +88,10 @@ KeboProcess::~KeboProcess() {
         CloseHandle(process_.hThread);
         CloseHandle(process_.hProcess);
     }
-    for (const wchar_t* file : kCopiedFiles) {
-        DeleteFileW((folder_ + L"\\" + file).c_str());
-    }
-    DeleteFileW((folder_ + L"\\" + kNotepadMarker).c_str());
+    DeleteFileW((folder_ + L"\\kebo.exe").c_str());
+    DeleteFileW((notepadFolder_ + L"\\NOTEPAD.EXE").c_str());
+    DeleteFileW((notepadFolder_ + L"\\" + kNotepadMarker).c_str());
+    RemoveDirectoryW(currentDirectory_.c_str());
     RemoveDirectoryW(folder_.c_str());
 }
 
@@ -110,7 +112,7 @@ std::optional<DWORD> KeboProcess::waitForExit(std::chrono::milliseconds timeout)
 }
 
 std::string KeboProcess::notepadMarker() const {
-    HANDLE marker = CreateFileW((folder_ + L"\\" + kNotepadMarker).c_str(), GENERIC_READ,
+    HANDLE marker = CreateFileW((notepadFolder_ + L"\\" + kNotepadMarker).c_str(), GENERIC_READ,
                                 FILE_SHARE_READ, nullptr, OPEN_EXISTING, 0, nullptr);
     if (marker == INVALID_HANDLE_VALUE) {
         return {};
