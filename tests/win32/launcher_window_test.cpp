@@ -52,6 +52,11 @@ TEST_F(LauncherWindow, TheWindowCanBeMadeSmallerThanItsCaption) {
     EXPECT_EQ(platform->windowHeight(), 0);
 }
 
+TEST_F(LauncherWindow, TheWindowShowsTheProgramsIconLargeAndSmall) {
+    EXPECT_NE(GetClassLongPtrW(window(), GCLP_HICON), 0U);
+    EXPECT_NE(GetClassLongPtrW(window(), GCLP_HICONSM), 0U);
+}
+
 bool waitForTick(HWND window, UINT_PTR id, DWORD timeoutMs) {
     const DWORD start = GetTickCount();
     while (GetTickCount() - start < timeoutMs) {
