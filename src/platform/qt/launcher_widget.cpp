@@ -67,6 +67,8 @@ LauncherWidget::LauncherWidget(double twipsPerPixel, std::function<void()> click
 
     progressBar1_->setGeometry(pixelRect(Form1::kProgressBar1Rect, twipsPerPixel));
     progressBar1_->setRange(0, Form1::kProgressBar1Max);
+    // A new QProgressBar holds -1 ("no value"); the bar's value starts at its minimum.
+    progressBar1_->setValue(0);
     progressBar1_->setTextVisible(false);
     progressBar1_->hide();
 }

@@ -38,6 +38,8 @@ int runMessageBox(QWidget* window, std::string_view text, std::string_view capti
         const bool secondIsDefault = (style & kStyleDefaultMask) == kStyleDefaultSecond;
         box.setDefaultButton(secondIsDefault ? QMessageBox::No : QMessageBox::Yes);
         box.setEscapeButton(QMessageBox::No);
+    } else {
+        box.setDefaultButton(QMessageBox::Ok);
     }
     const int answer = box.exec();
     if (!yesNo) {

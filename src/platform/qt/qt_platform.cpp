@@ -68,49 +68,77 @@ int QtPlatform::toTwips(int pixels) const {
     return pixelsToTwips(pixels, twipsPerPixel_);
 }
 
+QRect QtPlatform::outer() const {
+    if (lastSet_ && std::chrono::steady_clock::now() - lastSet_->at < kEchoTime) {
+        return lastSet_->outer;
+    }
+    return window_->frameGeometry();
+}
+
+void QtPlatform::setOuter(const QRect& outer) {
+    const QRect before = this->outer();
+    const QMargins frame = frameMargins(*window_);
+    const QSize client(std::max(outer.width() - frame.left() - frame.right(), 1),
+                       std::max(outer.height() - frame.top() - frame.bottom(), 1));
+    if (outer.topLeft() != before.topLeft()) {
+        window_->move(outer.topLeft());
+    }
+    if (outer.size() != before.size()) {
+        // The size is fixed (minimum = maximum) so that the user cannot resize the window. The
+        // old limits are lifted first: the window manager would hold a growing window at the
+        // maximum still in force, and a shrinking one at the minimum.
+        window_->setMinimumSize(0, 0);
+        window_->setMaximumSize(QWIDGETSIZE_MAX, QWIDGETSIZE_MAX);
+        window_->resize(client);
+        window_->setFixedSize(client);
+    }
+    lastSet_ =
+        LastSet{QRect(outer.topLeft(), client.grownBy(frame)), std::chrono::steady_clock::now()};
+}
+
 int QtPlatform::windowLeft() const {
-    return toTwips(window_->frameGeometry().x());
+    return toTwips(outer().x());
 }
 int QtPlatform::windowTop() const {
-    return toTwips(window_->frameGeometry().y());
+    return toTwips(outer().y());
 }
 int QtPlatform::windowWidth() const {
-    return toTwips(window_->frameGeometry().width());
+    return toTwips(outer().width());
 }
 int QtPlatform::windowHeight() const {
-    return toTwips(window_->frameGeometry().height());
+    return toTwips(outer().height());
 }
 
 void QtPlatform::setWindowLeft(int twips) {
-    window_->move(toPixels(twips), window_->frameGeometry().y());
+    QRect rect = outer();
+    rect.moveLeft(toPixels(twips));
+    setOuter(rect);
 }
 void QtPlatform::setWindowTop(int twips) {
-    window_->move(window_->frameGeometry().x(), toPixels(twips));
+    QRect rect = outer();
+    rect.moveTop(toPixels(twips));
+    setOuter(rect);
 }
 void QtPlatform::moveWindow(int leftTwips) {
     setWindowLeft(leftTwips);
 }
 
 void QtPlatform::setWindowWidth(int twips) {
-    resizeOuter(toPixels(std::max(twips, 0)), window_->frameGeometry().height());
+    QRect rect = outer();
+    rect.setWidth(toPixels(std::max(twips, 0)));
+    setOuter(rect);
 }
 void QtPlatform::setWindowHeight(int twips) {
-    resizeOuter(window_->frameGeometry().width(), toPixels(std::max(twips, 0)));
-}
-
-void QtPlatform::resizeOuter(int widthPx, int heightPx) {
-    const QMargins frame = frameMargins(*window_);
-    // A fixed size keeps the user from resizing the window and leaves no minimum size behind
-    // that could stop it from shrinking.
-    window_->setFixedSize(std::max(widthPx - frame.left() - frame.right(), 1),
-                          std::max(heightPx - frame.top() - frame.bottom(), 1));
+    QRect rect = outer();
+    rect.setHeight(toPixels(std::max(twips, 0)));
+    setOuter(rect);
 }
 
 void QtPlatform::showWindowCentred() {
     const QRect screen = QGuiApplication::primaryScreen()->geometry();
-    const QSize outer = window_->frameGeometry().size();
-    window_->move(screen.x() + (screen.width() - outer.width()) / 2,
-                  screen.y() + (screen.height() - outer.height()) / 2);
+    QRect rect = outer();
+    rect.moveCenter(screen.center());
+    setOuter(rect);
     window_->show();
 }
 

@@ -2,7 +2,9 @@
 // the timers, the message boxes, the directory queries, the file test and the program start.
 #pragma once
 
+#include <QRect>
 #include <array>
+#include <chrono>
 #include <functional>
 #include <memory>
 #include <optional>
@@ -75,16 +77,28 @@ protected:
 private:
     int toPixels(int twips) const;
     int toTwips(int pixels) const;
-    // Sets the outer size in pixels; the client area never goes below 1 x 1, as X11 windows
-    // cannot, and Qt would give an empty window a default size.
-    void resizeOuter(int widthPx, int heightPx);
+    // The outer geometry in pixels. X11 applies a change later and reports it back later still,
+    // so that right after a change the window may still report an older one, which would make
+    // each tick of an animation build on a stale size. For a short while after a change, the
+    // geometry is the one set; after that, the window's own (moved by the user, say).
+    QRect outer() const;
+    // The client area never goes below 1 x 1 pixel: X11 windows cannot, and Qt would give an
+    // empty window a default size.
+    void setOuter(const QRect& outer);
     std::string searchPath() const;
+
+    static constexpr std::chrono::milliseconds kEchoTime{250};
+    struct LastSet {
+        QRect outer;
+        std::chrono::steady_clock::time_point at;
+    };
 
     QtPlatformOptions options_;
     double twipsPerPixel_;
     WindowEvents* events_ = nullptr;
     std::unique_ptr<LauncherWidget> window_;
     std::array<QTimer*, kTimerCount> timers_{};
+    std::optional<LastSet> lastSet_;
     ClockSeededRandom random_;
 };
 
