@@ -1,0 +1,109 @@
+#include "platform/qt/program_search.h"
+
+#include <gtest/gtest.h>
+#include <unistd.h>
+
+#include <QCoreApplication>
+#include <QLocale>
+#include <chrono>
+#include <filesystem>
+#include <fstream>
+#include <string>
+#include <thread>
+
+#include "platform/qt/translations.h"
+#include "stub_programs.h"
+
+namespace kebo::qt {
+namespace {
+
+namespace fs = std::filesystem;
+using test::TempDir;
+using test::writeStub;
+
+TEST(FindOnPath, SearchesOnlyAbsoluteEntriesForExecutableFiles) {
+    const TempDir root;
+    const fs::path first = root.sub("first");
+    const fs::path second = root.sub("second");
+    // A plain file of that name is not a program; the search goes on past it.
+    std::ofstream(first / "tool") << "not a program\n";
+    writeStub(second / "tool", root.path() / "ran");
+    const std::string path = first.string() + ":" + second.string();
+    EXPECT_EQ(findOnPath("tool", path), (second / "tool").string());
+
+    // Planted in the current directory: reachable through an empty or relative entry only.
+    const fs::path cwd = fs::current_path();
+    fs::current_path(root.path());
+    writeStub(root.path() / "planted", root.path() / "ran");
+    fs::create_directory(root.path() / "rel");
+    writeStub(root.path() / "rel" / "planted", root.path() / "ran");
+    EXPECT_EQ(findOnPath("planted", ""), std::nullopt);
+    EXPECT_EQ(findOnPath("planted", ":.:rel:" + first.string() + ":"), std::nullopt);
+    EXPECT_FALSE(startDetached("planted", "::rel:."));
+    fs::current_path(cwd);
+
+    // A name with a directory part is never looked up.
+    EXPECT_EQ(findOnPath("second/tool", root.path().string()), std::nullopt);
+    EXPECT_EQ(findOnPath("", path), std::nullopt);
+}
+
+TEST(LocalProgramName, EditorIsTheFirstOfTheListOnThePath) {
+    const TempDir root;
+    const fs::path bin = root.sub("bin");
+    // "NOTEPAD.EXE" with no editor installed keeps the first of the list, which then fails to
+    // start with a message.
+    EXPECT_EQ(localProgramName("NOTEPAD.EXE", bin.string()), "gnome-text-editor");
+    writeStub(bin / "kate", root.path() / "ran");
+    EXPECT_EQ(localProgramName("NOTEPAD.EXE", bin.string()), "kate");
+    writeStub(bin / "gedit", root.path() / "ran");
+    EXPECT_EQ(localProgramName("NOTEPAD.EXE", bin.string()), "gedit");
+
+    EXPECT_EQ(localProgramName("mspaint.exe", bin.string()), "kolourpaint");
+    EXPECT_EQ(localProgramName("paint.exe", bin.string()), "mtpaint");
+}
+
+TEST(StartDetached, StartsTheProgramFoundOnThePathWithoutWaiting) {
+    const TempDir root;
+    const fs::path bin = root.sub("bin");
+    const fs::path marker = root.path() / "ran";
+    writeStub(bin / "editor", marker, /*sleepSeconds=*/2);
+    const auto before = std::chrono::steady_clock::now();
+    EXPECT_TRUE(startDetached("editor", "relative:" + bin.string()));
+    // The stub sleeps before it writes; the start must not wait for it.
+    EXPECT_LT(std::chrono::steady_clock::now() - before, std::chrono::seconds(1));
+    EXPECT_EQ(test::waitForMarker(marker, std::chrono::seconds(10)), (bin / "editor").string());
+}
+
+TEST(StartDetached, AFailureIsOneLineOnStandardError) {
+    const TempDir root;
+    const fs::path bin = root.sub("bin");
+    // Executable, but its interpreter does not exist: found, and still it cannot start.
+    std::ofstream(bin / "broken") << "#!/nonexistent/interpreter\n";
+    fs::permissions(bin / "broken", fs::perms::owner_all);
+
+    testing::internal::CaptureStderr();
+    EXPECT_FALSE(startDetached("missing", bin.string()));
+    EXPECT_FALSE(startDetached("broken", bin.string()));
+    const std::string said = testing::internal::GetCapturedStderr();
+    const std::string missing = "kebo: cannot start missing: not found on PATH\n";
+    EXPECT_EQ(said.substr(0, missing.size()), missing);
+    const std::string broken = said.substr(missing.size());
+    EXPECT_TRUE(broken.starts_with("kebo: cannot start broken: ")) << said;
+    EXPECT_EQ(std::count(broken.begin(), broken.end(), '\n'), 1) << said;
+}
+
+TEST(Translations, AJapaneseDesktopGetsJapaneseButtonLabels) {
+    installQtTranslations(*QCoreApplication::instance(),
+                          QLocale(QLocale::Japanese, QLocale::Japan));
+    EXPECT_EQ(QCoreApplication::translate("QPlatformTheme", "&Yes"), QString("はい(&Y)"));
+    EXPECT_EQ(QCoreApplication::translate("QPlatformTheme", "&No"), QString("いいえ(&N)"));
+}
+
+}  // namespace
+}  // namespace kebo::qt
+
+int main(int argc, char** argv) {
+    const QCoreApplication app(argc, argv);
+    testing::InitGoogleTest(&argc, argv);
+    return RUN_ALL_TESTS();
+}

@@ -1,0 +1,415 @@
+// The launcher window on the real Qt backend, on an X display with a window manager.
+#include <gtest/gtest.h>
+#include <xcb/xcb.h>
+
+#include <QElapsedTimer>
+#include <QFontDatabase>
+#include <QFontInfo>
+#include <QGuiApplication>
+#include <QScreen>
+#include <algorithm>
+#include <csignal>
+#include <memory>
+#include <vector>
+
+#include "box_answerer.h"
+#include "launcher_fixture.h"
+#include "messages/message_catalogue.h"
+#include "platform/qt/close_reasons.h"
+
+namespace kebo {
+namespace {
+
+using enum MessageId;
+using test::Answer;
+using test::BoxAnswerer;
+using test::Launcher;
+using test::SeenBox;
+using Button = QMessageBox::StandardButton;
+
+std::vector<MessageId> idsOf(const std::vector<SeenBox>& boxes) {
+    std::vector<MessageId> ids;
+    for (const SeenBox& box : boxes) {
+        const auto id = messageIdForText(box.text);
+        EXPECT_TRUE(id.has_value()) << "not in the catalogue: " << box.text;
+        ids.push_back(id.value_or(MsgSeeYou));
+    }
+    return ids;
+}
+
+// Every box shows its catalogue entry as the style word asks.
+void expectAsCatalogued(const std::vector<SeenBox>& boxes) {
+    for (const SeenBox& box : boxes) {
+        const auto id = messageIdForText(box.text);
+        ASSERT_TRUE(id.has_value()) << box.text;
+        const unsigned style = messageFor(*id).style;
+        SCOPED_TRACE(box.text);
+        EXPECT_EQ(box.caption, kMessageCaption);
+        EXPECT_TRUE(box.modalToTheWindow);
+        const QMessageBox::Icon icon =
+            (style & kStyleIconMask) == kStyleIconStop          ? QMessageBox::Critical
+            : (style & kStyleIconMask) == kStyleIconQuestion    ? QMessageBox::Question
+            : (style & kStyleIconMask) == kStyleIconExclamation ? QMessageBox::Warning
+                                                                : QMessageBox::Information;
+        EXPECT_EQ(box.icon, icon);
+        if ((style & kStyleButtonsMask) == kStyleYesNo) {
+            EXPECT_EQ(box.buttons, QMessageBox::Yes | QMessageBox::No);
+            EXPECT_EQ(box.defaultButton, (style & kStyleDefaultMask) == kStyleDefaultSecond
+                                             ? QMessageBox::No
+                                             : QMessageBox::Yes);
+        } else {
+            EXPECT_EQ(box.buttons, QMessageBox::Ok);
+            EXPECT_EQ(box.defaultButton, QMessageBox::Ok);
+        }
+    }
+}
+
+// The window's running timer that ticks every `periodMs`.
+QTimer* runningTimer(Launcher& launcher, int periodMs) {
+    for (QTimer* timer : launcher.window().findChildren<QTimer*>()) {
+        if (timer->isActive() && timer->interval() == periodMs) {
+            return timer;
+        }
+    }
+    return nullptr;
+}
+
+// The outer size as the launcher reads it, in twips.
+QSize outerSize(Launcher& launcher) {
+    return {launcher.platform.windowWidth(), launcher.platform.windowHeight()};
+}
+
+// Counts the ticks of a timer while it lives.
+class TickCount {
+public:
+    explicit TickCount(QTimer* timer)
+        : connection_(QObject::connect(timer, &QTimer::timeout, [this] { ++ticks_; })) {}
+    TickCount(const TickCount&) = delete;
+    TickCount& operator=(const TickCount&) = delete;
+    ~TickCount() { QObject::disconnect(connection_); }
+    int ticks() const { return ticks_; }
+
+private:
+    int ticks_ = 0;
+    QMetaObject::Connection connection_;
+};
+
+// Asks the window manager to close the window, as its close button does; the click on that
+// button makes the window active first, and Qt drops some close requests to inactive windows.
+void windowManagerClose(QWidget& window) {
+    window.activateWindow();
+    ASSERT_TRUE(QTest::qWaitForWindowActive(&window));
+    auto* x11 = qGuiApp->nativeInterface<QNativeInterface::QX11Application>();
+    ASSERT_NE(x11, nullptr) << "needs the xcb platform";
+    xcb_connection_t* c = x11->connection();
+    const char name[] = "_NET_CLOSE_WINDOW";
+    xcb_intern_atom_reply_t* atom =
+        xcb_intern_atom_reply(c, xcb_intern_atom(c, 0, sizeof name - 1, name), nullptr);
+    ASSERT_NE(atom, nullptr);
+    xcb_client_message_event_t event{};
+    event.response_type = XCB_CLIENT_MESSAGE;
+    event.format = 32;
+    event.window = static_cast<xcb_window_t>(window.winId());
+    event.type = atom->atom;
+    event.data.data32[1] = 2;  // on behalf of the user
+    std::free(atom);
+    xcb_send_event(c, 0, xcb_setup_roots_iterator(xcb_get_setup(c)).data->root,
+                   XCB_EVENT_MASK_SUBSTRUCTURE_REDIRECT | XCB_EVENT_MASK_SUBSTRUCTURE_NOTIFY,
+                   reinterpret_cast<const char*>(&event));
+    xcb_flush(c);
+}
+
+TEST(QtWindow, OpensAsTheLauncherWindow) {
+    Launcher launcher;
+    QElapsedTimer opening;
+    opening.start();
+    launcher.startOpened();
+    const qint64 openingMs = opening.elapsed();
+    qt::LauncherWidget& window = launcher.window();
+
+    EXPECT_EQ(window.windowTitle(), QString("ポムリナ"));
+    EXPECT_EQ(window.command1()->text(), QString("メモ帳を開く"));
+    // At 96 DPI a pixel is 15 twips.
+    EXPECT_EQ(launcher.platform.twipsPerPixel(), 15.0);
+    EXPECT_EQ(window.command1()->geometry(), QRect(48, 32, 217, 41));
+    EXPECT_FALSE(window.progressBar1()->isVisible());
+    EXPECT_FALSE(window.label1()->isVisible());
+    EXPECT_TRUE(launcher.isIdle());
+
+    // Fixed single border: minimise and close, no maximise, not resizable.
+    const Qt::WindowFlags flags = window.windowFlags();
+    EXPECT_TRUE(flags.testFlag(Qt::WindowMinimizeButtonHint));
+    EXPECT_TRUE(flags.testFlag(Qt::WindowCloseButtonHint));
+    EXPECT_FALSE(flags.testFlag(Qt::WindowMaximizeButtonHint));
+    EXPECT_EQ(window.minimumSize(), window.maximumSize());
+    EXPECT_FALSE(window.windowIcon().isNull());
+
+    // The width stops at exactly 4770 twips, the window manager's frame included, and the
+    // window really takes that size.
+    EXPECT_EQ(launcher.platform.windowWidth(), 4770);
+    Launcher::waitFor([&window] { return window.frameGeometry().width() == 318; }, 2000);
+    EXPECT_EQ(window.frameGeometry().width(), 318);
+    EXPECT_GT(window.frameGeometry().height(), window.height()) << "no frame from the manager";
+    // Grown about the screen's centre, less the half pixel a tick that rounding costs.
+    const QPoint offCentre =
+        window.frameGeometry().center() - QGuiApplication::primaryScreen()->geometry().center();
+    EXPECT_LE(std::abs(offCentre.x()), 32);
+    EXPECT_LE(std::abs(offCentre.y()), 32);
+    // 47 ticks at no less than 10 ms each; at 1 ms the window would flash up at once.
+    EXPECT_GE(openingMs, 400);
+    EXPECT_LE(openingMs, 5000);
+    std::printf("opening: %lld ms, %dx%d px, centre off by %d,%d px\n",
+                static_cast<long long>(openingMs), window.frameGeometry().width(),
+                window.frameGeometry().height(), offCentre.x(), offCentre.y());
+
+    // Label1: pure red, centred, 14.25 pt in a Japanese Gothic, not a Latin fallback.
+    const QLabel& label = *window.label1();
+    EXPECT_EQ(label.palette().color(QPalette::WindowText), QColor(255, 0, 0));
+    EXPECT_EQ(label.alignment(), Qt::AlignCenter);
+    const QFontInfo font(label.font());
+    EXPECT_DOUBLE_EQ(font.pointSizeF(), 14.25);
+    EXPECT_TRUE(QFontDatabase::writingSystems(font.family()).contains(QFontDatabase::Japanese))
+        << font.family().toStdString();
+    std::printf("Label1 font: %s\n", font.family().toStdString().c_str());
+
+    // The directory queries' own answers.
+    EXPECT_EQ(launcher.form.state().windowsDir.substr(0, launcher.windowsDir.string().size() + 1),
+              launcher.windowsDir.string() + '\0');
+    EXPECT_EQ(launcher.form.state().systemDirLength,
+              static_cast<std::int16_t>(launcher.systemDir.string().size()));
+}
+
+TEST(QtWindow, LaunchRunsThroughTheRealBoxesAndStartsTheEditor) {
+    Launcher launcher;
+    test::writeStub(launcher.bin / "gedit", launcher.dir.path() / "started");
+    launcher.startOpened();
+    qt::LauncherWidget& window = launcher.window();
+
+    BoxAnswerer boxes;
+    bool closedDuringTheBox = true;
+    boxes.expect({Button::No, 300, [&] { closedDuringTheBox = window.close(); }});
+    boxes.expect({Button::Ok});
+    boxes.expect({Button::Ok});
+    window.command1()->click();
+    EXPECT_FALSE(closedDuringTheBox) << "a close request during a box was granted";
+    EXPECT_TRUE(launcher.isWaiting());
+    EXPECT_TRUE(window.label1()->isVisible());
+
+    // A close request during the launch is refused without a box.
+    EXPECT_FALSE(window.close());
+    EXPECT_TRUE(window.isVisible());
+
+    // The last question waits inside a tick of Timer1 (Qt fires no timer again inside its own
+    // tick); nothing may move while it is open.
+    LauncherState atTheQuestion;
+    bool barFullAtTheQuestion = false;
+    boxes.expect({Button::Yes, 800,
+                  [&] {
+                      atTheQuestion = launcher.form.state();
+                      barFullAtTheQuestion = window.progressBar1()->value() == 10000;
+                  },
+                  [&] {
+                      EXPECT_EQ(launcher.form.state().progress, atTheQuestion.progress);
+                      EXPECT_EQ(launcher.form.state().tickCount, atTheQuestion.tickCount);
+                      EXPECT_EQ(launcher.form.state().blinkCount, atTheQuestion.blinkCount);
+                  }});
+
+    // Watch the bar fill and the label blink until the launch is over.
+    std::vector<int> values;
+    int labelShown = 0;
+    int labelHidden = 0;
+    Launcher::waitFor(
+        [&] {
+            if (window.progressBar1()->isVisible()) {
+                const int value = window.progressBar1()->value();
+                if (values.empty() || values.back() != value) {
+                    values.push_back(value);
+                }
+                (window.label1()->isVisible() ? labelShown : labelHidden)++;
+            }
+            return boxes.scriptDone() && launcher.isIdle();
+        },
+        test::kLongestLaunchMs);
+
+    EXPECT_TRUE(boxes.scriptDone());
+    EXPECT_EQ(idsOf(boxes.seen()),
+              (std::vector{MsgAskOpen, MsgRefusalFailed, MsgPleaseWait, MsgReadyAskOpen}));
+    expectAsCatalogued(boxes.seen());
+    EXPECT_EQ(boxes.mostOpenAtOnce(), 1);
+    EXPECT_EQ(boxes.unexpected(), 0);
+    EXPECT_TRUE(barFullAtTheQuestion);
+    EXPECT_GE(values.size(), 5U);
+    EXPECT_TRUE(std::is_sorted(values.begin(), values.end()));
+    EXPECT_GT(labelShown, 0);
+    EXPECT_GT(labelHidden, 0);
+    EXPECT_TRUE(launcher.isIdle());
+
+    EXPECT_EQ(test::waitForMarker(launcher.dir.path() / "started", std::chrono::seconds(10)),
+              (launcher.bin / "gedit").string());
+}
+
+TEST(QtWindow, NoAtTheEndStartsPaintFromTheSystemFolderOrSaysWhyNothingStarted) {
+    Launcher launcher;
+    launcher.startOpened();
+    const auto launchAnsweringNo = [&launcher](std::vector<Answer> afterNo) {
+        BoxAnswerer boxes;
+        boxes.expect({Button::Yes});
+        boxes.expect({Button::Ok});
+        boxes.expect({Button::No});
+        for (Answer& answer : afterNo) {
+            boxes.expect(std::move(answer));
+        }
+        launcher.window().command1()->click();
+        Launcher::waitFor([&] { return boxes.scriptDone() && launcher.isIdle(); },
+                          test::kLongestLaunchMs);
+        expectAsCatalogued(boxes.seen());
+        EXPECT_EQ(boxes.unexpected(), 0);
+        EXPECT_TRUE(launcher.isIdle());
+        return idsOf(boxes.seen());
+    };
+
+    // No program at all: the fallback editor cannot start; one line says so, and the window is
+    // ready again.
+    testing::internal::CaptureStderr();
+    EXPECT_EQ(
+        launchAnsweringNo({{Button::Ok}, {Button::Ok}}),
+        (std::vector{MsgAskOpen, MsgPleaseWait, MsgReadyAskOpen, MsgForcePaint, MsgPaintMissing}));
+    EXPECT_EQ(testing::internal::GetCapturedStderr(),
+              "kebo: cannot start gnome-text-editor: not found on PATH\n");
+
+    // Paint only in the system folder is found, and started by its bare name.
+    test::writeStub(launcher.systemDir / "kolourpaint", launcher.dir.path() / "started");
+    EXPECT_EQ(launchAnsweringNo({{Button::Ok}}),
+              (std::vector{MsgAskOpen, MsgPleaseWait, MsgReadyAskOpen, MsgForcePaint}));
+    EXPECT_EQ(test::waitForMarker(launcher.dir.path() / "started", std::chrono::seconds(10)),
+              (launcher.systemDir / "kolourpaint").string());
+}
+
+TEST(QtWindow, TicksDuringABoxAreDroppedNotQueued) {
+    Launcher launcher;
+    launcher.events.start();
+    qt::LauncherWidget& window = launcher.window();
+    // A click while the window still grows: the animation must wait for the answer.
+    ASSERT_TRUE(Launcher::waitFor([&] { return launcher.platform.windowWidth() > 2000; }, 5000));
+    ASSERT_NE(launcher.platform.timerInterval(Timer::Timer2), 0);
+    QTimer* timer2 = runningTimer(launcher, timerPeriodMs(1));
+    ASSERT_NE(timer2, nullptr);
+    const TickCount ticks(timer2);
+    BoxAnswerer boxes;
+    QSize atTheQuestion;
+    int ticksBeforeTheBox = 0;
+    int ticksDuringTheBox = 0;
+    boxes.expect({Button::Yes, 400,
+                  [&] {
+                      atTheQuestion = outerSize(launcher);
+                      ticksBeforeTheBox = ticks.ticks();
+                  },
+                  [&] {
+                      EXPECT_EQ(outerSize(launcher), atTheQuestion);
+                      ticksDuringTheBox = ticks.ticks() - ticksBeforeTheBox;
+                  }});
+    boxes.expect({Button::Ok});
+    window.command1()->click();
+    EXPECT_EQ(idsOf(boxes.seen()), (std::vector{MsgAskOpen, MsgPleaseWait}));
+    EXPECT_EQ(boxes.mostOpenAtOnce(), 1);
+    EXPECT_GE(ticksDuringTheBox, 10) << "Qt delivered no ticks during the box";
+    // After the box the animation goes on from where it stood and still ends at 4770.
+    ASSERT_TRUE(Launcher::waitFor(
+        [&] { return launcher.platform.timerInterval(Timer::Timer2) == 0; }, 10'000));
+    EXPECT_EQ(launcher.platform.windowWidth(), 4770);
+}
+
+TEST(QtWindow, WindowManagerCloseRunsTheDialogue) {
+    Launcher launcher;
+    launcher.startOpened();
+    BoxAnswerer boxes;
+    // Enter at the first question keeps the window.
+    boxes.expect({test::kPressEnter});
+    windowManagerClose(launcher.window());
+    ASSERT_TRUE(Launcher::waitFor([&] { return boxes.scriptDone(); }, 5000));
+    EXPECT_EQ(idsOf(boxes.seen()), std::vector{MsgAskQuit});
+    expectAsCatalogued(boxes.seen());
+    QTest::qWait(200);
+    EXPECT_TRUE(launcher.window().isVisible());
+    EXPECT_FALSE(launcher.ending.ended);
+
+    // Through to the farewell. A close request while the window shrinks asks again, and the
+    // farewell holds still while the question is open.
+    for (const Button answer : {Button::Yes, Button::Yes, Button::No, Button::No, Button::Yes}) {
+        boxes.expect({answer});
+    }
+    boxes.expect({Button::Ok, 0, {}, [&] {
+                      QTimer::singleShot(50, [&] { windowManagerClose(launcher.window()); });
+                  }});
+    std::unique_ptr<TickCount> timer3Ticks;
+    QSize atTheQuestion;
+    int ticksDuringTheBox = 0;
+    boxes.expect({Button::Yes, 300,
+                  [&] {
+                      QTimer* timer3 = runningTimer(launcher, timerPeriodMs(1));
+                      ASSERT_NE(timer3, nullptr) << "the farewell did not start";
+                      timer3Ticks = std::make_unique<TickCount>(timer3);
+                      atTheQuestion = outerSize(launcher);
+                  },
+                  [&] {
+                      EXPECT_EQ(outerSize(launcher), atTheQuestion);
+                      ticksDuringTheBox = timer3Ticks ? timer3Ticks->ticks() : 0;
+                  }});
+    for (const Button answer : {Button::Yes, Button::No, Button::No, Button::Yes, Button::Ok}) {
+        boxes.expect({answer});
+    }
+    QElapsedTimer farewell;
+    farewell.start();
+    windowManagerClose(launcher.window());
+    ASSERT_TRUE(Launcher::waitFor([&] { return launcher.ending.ended; }, 10'000));
+    EXPECT_TRUE(boxes.scriptDone());
+    const std::vector<MessageId> toTheFarewell{MsgAskQuit,        MsgAskQuitReally, MsgAskRelaunch,
+                                               MsgAskCancelClose, MsgAskGoodbye,    MsgSeeYou};
+    std::vector<MessageId> expected{MsgAskQuit};
+    expected.insert(expected.end(), toTheFarewell.begin(), toTheFarewell.end());
+    expected.insert(expected.end(), toTheFarewell.begin(), toTheFarewell.end());
+    EXPECT_EQ(idsOf(boxes.seen()), expected);
+    EXPECT_GE(ticksDuringTheBox, 10) << "Qt delivered no ticks during the box";
+    EXPECT_LE(launcher.ending.widthTwips, 1700);
+    EXPECT_LE(launcher.window().width(), 113);
+    EXPECT_TRUE(launcher.ending.minimised);
+    EXPECT_FALSE(launcher.ending.boxOpen);
+    std::printf("two dialogues and the farewell: %lld ms\n",
+                static_cast<long long>(farewell.elapsed()));
+}
+
+TEST(QtWindow, SignalsEndAtOnceEvenDuringABox) {
+    Launcher launcher;
+    launcher.startOpened();
+    std::vector<std::int16_t> reasons;
+    {
+        const qt::CloseReasons closeReasons([&](std::int16_t r) { reasons.push_back(r); });
+        for (const int signal : {SIGTERM, SIGINT, SIGHUP}) {
+            std::raise(signal);
+        }
+        // Nothing is done inside the signal handler; the reasons come through the event loop.
+        EXPECT_TRUE(reasons.empty());
+        Launcher::waitFor([&] { return reasons.size() == 3; }, 2000);
+        EXPECT_EQ(reasons, (std::vector<std::int16_t>{3, 3, 2}));
+    }
+
+    const qt::CloseReasons closeReasons(
+        [&](std::int16_t reason) { launcher.events.closeRequest(reason); });
+    BoxAnswerer boxes;
+    boxes.expect({Button::Yes, 300, [] { std::raise(SIGTERM); }});
+    // Only this test keeps running after the end; the launch's remaining box is left at once.
+    boxes.expect({Button::Ok});
+    launcher.window().command1()->click();
+    EXPECT_TRUE(launcher.ending.ended);
+    EXPECT_TRUE(launcher.ending.boxOpen);
+    EXPECT_FALSE(launcher.ending.minimised);
+}
+
+}  // namespace
+}  // namespace kebo
+
+int main(int argc, char** argv) {
+    const QApplication app(argc, argv);
+    testing::InitGoogleTest(&argc, argv);
+    return RUN_ALL_TESTS();
+}

@@ -1,0 +1,197 @@
+// What the end-to-end script needs from the X server that xdotool does not offer:
+//   x_tool frame WINDOW        prints the outer (frame) geometry "x y width height" in pixels
+//   x_tool watch WINDOW        prints "<ms> size W H" for every resize of the frame, "<ms> iconify"
+//                              when the window asks to be minimised, "<ms> gone" when it is
+//                              destroyed, then exits
+//   x_tool grab WINDOW FILE    saves a PNG of the window with its frame, waiting (up to 10 s)
+//                              for a moment when red text is visible in it
+#include <xcb/xcb.h>
+
+#include <QGuiApplication>
+#include <QImage>
+#include <QPixmap>
+#include <QScreen>
+#include <QThread>
+#include <chrono>
+#include <cstdio>
+#include <cstdlib>
+#include <memory>
+#include <string>
+#include <string_view>
+
+namespace {
+
+struct Disconnect {
+    void operator()(xcb_connection_t* c) const { xcb_disconnect(c); }
+};
+using Connection = std::unique_ptr<xcb_connection_t, Disconnect>;
+
+template <typename T>
+using Reply = std::unique_ptr<T, decltype(&std::free)>;
+
+template <typename T>
+Reply<T> reply(T* raw) {
+    return Reply<T>(raw, &std::free);
+}
+
+int fail(const char* message) {
+    std::fprintf(stderr, "x_tool: %s\n", message);
+    return 2;
+}
+
+xcb_atom_t atom(xcb_connection_t* c, std::string_view name) {
+    auto r = reply(xcb_intern_atom_reply(
+        c, xcb_intern_atom(c, 0, static_cast<std::uint16_t>(name.size()), name.data()), nullptr));
+    return r ? r->atom : xcb_atom_t{XCB_ATOM_NONE};
+}
+
+xcb_window_t rootOf(xcb_connection_t* c) {
+    return xcb_setup_roots_iterator(xcb_get_setup(c)).data->root;
+}
+
+// The window manager's frame around `window`: its ancestor that is a child of the root.
+xcb_window_t frameOf(xcb_connection_t* c, xcb_window_t window) {
+    const xcb_window_t root = rootOf(c);
+    while (true) {
+        auto tree = reply(xcb_query_tree_reply(c, xcb_query_tree(c, window), nullptr));
+        if (!tree || tree->parent == root || tree->parent == XCB_WINDOW_NONE) {
+            return window;
+        }
+        window = tree->parent;
+    }
+}
+
+struct Rect {
+    int x, y, width, height;
+};
+
+bool frameGeometry(xcb_connection_t* c, xcb_window_t window, Rect& rect) {
+    auto g = reply(xcb_get_geometry_reply(c, xcb_get_geometry(c, frameOf(c, window)), nullptr));
+    if (!g) {
+        return false;
+    }
+    const int border = g->border_width;
+    rect = {g->x, g->y, g->width + 2 * border, g->height + 2 * border};
+    return true;
+}
+
+int printFrame(xcb_connection_t* c, xcb_window_t window) {
+    Rect r{};
+    if (!frameGeometry(c, window, r)) {
+        return fail("no such window");
+    }
+    std::printf("%d %d %d %d\n", r.x, r.y, r.width, r.height);
+    return 0;
+}
+
+int watch(xcb_connection_t* c, xcb_window_t window) {
+    const auto start = std::chrono::steady_clock::now();
+    const auto stamp = [start] {
+        return static_cast<long long>(std::chrono::duration_cast<std::chrono::milliseconds>(
+                                          std::chrono::steady_clock::now() - start)
+                                          .count());
+    };
+    const xcb_window_t frame = frameOf(c, window);
+    const std::uint32_t structure = XCB_EVENT_MASK_STRUCTURE_NOTIFY;
+    xcb_change_window_attributes(c, window, XCB_CW_EVENT_MASK, &structure);
+    xcb_change_window_attributes(c, frame, XCB_CW_EVENT_MASK, &structure);
+    // A minimise request is a client message to the root, seen by every client listening there
+    // with the mask it was sent with (Qt: structure notify; others: substructure notify).
+    const std::uint32_t rootMask =
+        XCB_EVENT_MASK_STRUCTURE_NOTIFY | XCB_EVENT_MASK_SUBSTRUCTURE_NOTIFY;
+    xcb_change_window_attributes(c, rootOf(c), XCB_CW_EVENT_MASK, &rootMask);
+    // Qt uses the KDE variant when the window manager announces it.
+    const xcb_atom_t changeState = atom(c, "WM_CHANGE_STATE");
+    const xcb_atom_t kdeChangeState = atom(c, "_KDE_WM_CHANGE_STATE");
+    std::printf("0 ready\n");
+    std::fflush(stdout);
+    while (auto* raw = xcb_wait_for_event(c)) {
+        auto event = reply(raw);
+        switch (event->response_type & 0x7F) {
+            case XCB_CONFIGURE_NOTIFY: {
+                const auto* e = reinterpret_cast<xcb_configure_notify_event_t*>(event.get());
+                if (e->window == frame) {
+                    std::printf("%lld size %d %d\n", stamp(), e->width + 2 * e->border_width,
+                                e->height + 2 * e->border_width);
+                }
+                break;
+            }
+            case XCB_CLIENT_MESSAGE: {
+                const auto* e = reinterpret_cast<xcb_client_message_event_t*>(event.get());
+                constexpr std::uint32_t kIconicState = 3;
+                if (e->window == window && (e->type == changeState || e->type == kdeChangeState) &&
+                    e->data.data32[0] == kIconicState) {
+                    std::printf("%lld iconify\n", stamp());
+                }
+                break;
+            }
+            case XCB_DESTROY_NOTIFY:
+                if (reinterpret_cast<xcb_destroy_notify_event_t*>(event.get())->window == window) {
+                    std::printf("%lld gone\n", stamp());
+                    return 0;
+                }
+                break;
+            default:
+                break;
+        }
+        std::fflush(stdout);
+    }
+    return fail("the X connection broke");
+}
+
+int countPureRed(const QImage& image) {
+    int count = 0;
+    for (int y = 0; y < image.height(); ++y) {
+        for (int x = 0; x < image.width(); ++x) {
+            // Anti-aliased glyphs have few pixels of the exact colour.
+            const QRgb pixel = image.pixel(x, y);
+            count += qRed(pixel) > 200 && qGreen(pixel) < 60 && qBlue(pixel) < 60 ? 1 : 0;
+        }
+    }
+    return count;
+}
+
+int grab(int argc, char** argv, xcb_connection_t* c, xcb_window_t window, const char* file) {
+    const QGuiApplication app(argc, argv);
+    constexpr int kEnoughRedPixels = 100;
+    QImage image;
+    for (int attempt = 0; attempt < 200; ++attempt) {
+        Rect r{};
+        if (!frameGeometry(c, window, r)) {
+            return fail("no such window");
+        }
+        image =
+            QGuiApplication::primaryScreen()->grabWindow(0, r.x, r.y, r.width, r.height).toImage();
+        if (countPureRed(image) >= kEnoughRedPixels) {
+            return image.save(file) ? 0 : fail("cannot write the picture");
+        }
+        QThread::msleep(50);
+    }
+    image.save(file);
+    return fail("no red text appeared in the window (the last picture is saved)");
+}
+
+}  // namespace
+
+int main(int argc, char** argv) {
+    if (argc < 3) {
+        return fail("usage: x_tool frame|watch|grab WINDOW [FILE]");
+    }
+    const Connection connection(xcb_connect(nullptr, nullptr));
+    xcb_connection_t* c = connection.get();
+    if (xcb_connection_has_error(c) != 0) {
+        return fail("cannot open the display");
+    }
+    const std::string_view command = argv[1];
+    const auto window = static_cast<xcb_window_t>(std::stoul(argv[2], nullptr, 0));
+    if (command == "frame") {
+        return printFrame(c, window);
+    }
+    if (command == "watch") {
+        return watch(c, window);
+    }
+    if (command == "grab" && argc == 4) {
+        return grab(argc, argv, c, window, argv[3]);
+    }
+    return fail("unknown command");
+}
