@@ -1,15 +1,14 @@
 #include "platform/qt/program_search.h"
 
 #include <gtest/gtest.h>
-#include <unistd.h>
 
 #include <QCoreApplication>
 #include <QLocale>
+#include <algorithm>
 #include <chrono>
 #include <filesystem>
 #include <fstream>
 #include <string>
-#include <thread>
 
 #include "platform/qt/translations.h"
 #include "stub_programs.h"

@@ -9,6 +9,8 @@
 #include <QScreen>
 #include <algorithm>
 #include <csignal>
+#include <cstdio>
+#include <cstdlib>
 #include <memory>
 #include <vector>
 
