@@ -5,15 +5,21 @@
 #include <QGuiApplication>
 #include <cstdio>
 #include <cstdlib>
+#include <string>
 #include <string_view>
 
 namespace kebo::qt {
 
 namespace {
 
-bool isSet(const char* name) {
+// The variable's value; empty when it is not set.
+std::string_view environment(const char* name) {
     const char* value = std::getenv(name);
-    return value != nullptr && *value != '\0';
+    return value != nullptr ? value : "";
+}
+
+bool isSet(const char* name) {
+    return !environment(name).empty();
 }
 
 bool xDisplayAnswers() {
@@ -24,8 +30,8 @@ bool xDisplayAnswers() {
 }
 
 bool cannotOpenX() {
-    std::fprintf(stderr, "kebo: cannot open the X display %s\n",
-                 isSet("DISPLAY") ? std::getenv("DISPLAY") : "(DISPLAY is not set)");
+    const std::string display(isSet("DISPLAY") ? environment("DISPLAY") : "(DISPLAY is not set)");
+    std::fprintf(stderr, "kebo: cannot open the X display %s\n", display.c_str());
     return false;
 }
 
@@ -34,8 +40,8 @@ bool cannotOpenX() {
 bool chooseDisplay() {
     if (isSet("QT_QPA_PLATFORM")) {
         // Qt aborts when its xcb platform finds no display; say why and leave plainly instead.
-        const std::string_view platform = std::getenv("QT_QPA_PLATFORM");
-        return !platform.starts_with("xcb") || xDisplayAnswers() || cannotOpenX();
+        return !environment("QT_QPA_PLATFORM").starts_with("xcb") || xDisplayAnswers() ||
+               cannotOpenX();
     }
     if (isSet("DISPLAY")) {
         if (xDisplayAnswers()) {
