@@ -22,12 +22,13 @@ install(FILES ${KEBO_PACKAGE_TEXT_DIR}/LICENSE.txt ${KEBO_PACKAGE_TEXT_DIR}/READ
         DESTINATION .)
 
 set(CPACK_GENERATOR ZIP NSIS)
+# With the project's version and win64 or win32: kebo-1.0.0-win64.zip, kebo-1.0.0-win64.exe.
 set(CPACK_PACKAGE_NAME kebo)
 set(CPACK_PACKAGE_VENDOR "the kebo authors")
-# kebo-<version>-win64 and -win32, for the zip, its folder and the installer.
 set(CPACK_PACKAGE_INSTALL_DIRECTORY kebo)
 set(CPACK_PACKAGE_INSTALL_REGISTRY_KEY kebo)
 set(CPACK_NSIS_DISPLAY_NAME "ポムリナ (kebo)")
+# Escaped twice: CPack reads its settings back as CMake code.
 set(CPACK_NSIS_INSTALL_ROOT "$LOCALAPPDATA\\\\Programs")
 set(CPACK_NSIS_INSTALLED_ICON_NAME kebo.exe)
 set(CPACK_NSIS_MUI_ICON ${PROJECT_SOURCE_DIR}/resources/kebo.ico)
@@ -36,6 +37,7 @@ set(CPACK_NSIS_COMPRESSOR "/SOLID lzma")
 set(CPACK_MODULE_PATH ${KEBO_WINDOWS_PACKAGING_DIR})
 # Read by our installer script only.
 set(CPACK_KEBO_SHORTCUT_NAME "ポムリナ")
+# The launcher window's class (launcher_frame.cpp), to tell whether kebo is running.
 set(CPACK_KEBO_WINDOW_CLASS KeboLauncherWindow)
 if(CMAKE_SIZEOF_VOID_P EQUAL 8)
     set(CPACK_KEBO_NSIS_TARGET amd64-unicode)
