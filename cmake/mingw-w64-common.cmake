@@ -16,5 +16,8 @@ set(CMAKE_FIND_ROOT_PATH_MODE_INCLUDE ONLY)
 set(CMAKE_FIND_ROOT_PATH_MODE_PACKAGE ONLY)
 
 # The C and C++ runtimes linked in, so that every program imports only DLLs that ship with
-# Windows.
-set(CMAKE_EXE_LINKER_FLAGS_INIT "-static")
+# Windows. No link time in the file header, so that two builds of one commit are byte-identical.
+set(CMAKE_EXE_LINKER_FLAGS_INIT "-static -Wl,--no-insert-timestamp")
+# Nor the folder the sources were checked out into (in __FILE__ and debug information).
+get_filename_component(KEBO_SOURCE_ROOT "${CMAKE_CURRENT_LIST_DIR}" DIRECTORY)
+set(CMAKE_CXX_FLAGS_INIT "-ffile-prefix-map=${KEBO_SOURCE_ROOT}/=")

@@ -95,10 +95,14 @@ KeboProcess::~KeboProcess() {
     RemoveDirectoryW(folder_.c_str());
 }
 
-HWND KeboProcess::launcherWindow() const {
-    LauncherSearch search{id(), nullptr};
+HWND findLauncherWindow(DWORD processId) {
+    LauncherSearch search{processId, nullptr};
     EnumWindows(matchLauncher, reinterpret_cast<LPARAM>(&search));
     return search.found;
+}
+
+HWND KeboProcess::launcherWindow() const {
+    return findLauncherWindow(id());
 }
 
 std::optional<DWORD> KeboProcess::waitForExit(std::chrono::milliseconds timeout) const {

@@ -15,6 +15,9 @@ namespace kebo::win32::end_to_end {
 // Polls `done` every 10 ms until it is true or `timeout` has passed; returns its last answer.
 bool waitFor(const std::function<bool()>& done, std::chrono::milliseconds timeout);
 
+// The visible top-level window with the launcher's caption of process `processId`, or null.
+HWND findLauncherWindow(DWORD processId);
+
 enum class NotepadPlace { ProgramFolder, CurrentDirectory };
 
 class KeboProcess {
