@@ -7,9 +7,6 @@ set(KEBO_PACKAGE_MAINTAINER "The kebo authors <kebo@example.org>"
 
 set(linux_resources ${PROJECT_SOURCE_DIR}/resources/linux)
 set(linux_generated ${PROJECT_BINARY_DIR}/linux)
-# Directories made by the install keep these whatever the umask, so that the package is the same.
-set(CMAKE_INSTALL_DEFAULT_DIRECTORY_PERMISSIONS
-    OWNER_READ OWNER_WRITE OWNER_EXECUTE GROUP_READ GROUP_EXECUTE WORLD_READ WORLD_EXECUTE)
 
 # The date in the form of a mail header, as the changelog wants it.
 execute_process(COMMAND date --utc --rfc-email --date ${KEBO_RELEASE_DATE}
@@ -88,4 +85,5 @@ set(CPACK_DEBIAN_PACKAGE_SUGGESTS "kolourpaint | mtpaint")
 configure_file(${PROJECT_SOURCE_DIR}/cmake/package-time.cmake.in
                ${PROJECT_BINARY_DIR}/package-time.cmake @ONLY)
 set(CPACK_PROJECT_CONFIG_FILE ${PROJECT_BINARY_DIR}/package-time.cmake)
+set(CPACK_PRE_BUILD_SCRIPTS ${PROJECT_SOURCE_DIR}/cmake/package-staging.cmake)
 include(CPack)
