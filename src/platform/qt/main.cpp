@@ -5,15 +5,30 @@
 
 #include "launcher/window_events.h"
 #include "platform/qt/close_reasons.h"
+#include "platform/qt/command_line.h"
 #include "platform/qt/display.h"
 #include "platform/qt/qt_platform.h"
 #include "platform/qt/translations.h"
 
 int main(int argc, char** argv) {
+    // The name in --version and in the window's class (WM_CLASS, the desktop entry's
+    // StartupWMClass), whatever the program file is called.
+    QCoreApplication::setApplicationName("kebo");
+    QCoreApplication::setApplicationVersion(KEBO_VERSION);
+    // The desktop entry's name (the Wayland app id): the window is matched to its entry and shown
+    // with its icon.
+    QGuiApplication::setDesktopFileName(KEBO_APP_ID);
+    kebo::qt::CommandLine commandLine;
+    if (const auto status = commandLine.answerInformationOptions(argc, argv)) {
+        return *status;
+    }
     if (!kebo::qt::chooseDisplay()) {
         return 1;
     }
     const QApplication app(argc, argv);
+    if (const auto status = commandLine.rejectLeftovers(QApplication::arguments())) {
+        return *status;
+    }
     QApplication::setWindowIcon(QIcon(":/kebo.ico"));
     kebo::qt::installQtTranslations(*QApplication::instance(), QLocale());
 
