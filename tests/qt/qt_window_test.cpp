@@ -8,9 +8,11 @@
 #include <QGuiApplication>
 #include <QScreen>
 #include <algorithm>
+#include <cerrno>
 #include <csignal>
 #include <cstdio>
 #include <cstdlib>
+#include <cstring>
 #include <memory>
 #include <vector>
 
@@ -264,25 +266,36 @@ TEST(QtWindow, NoAtTheEndStartsPaintFromTheSystemFolderOrSaysWhyNothingStarted) 
         launcher.window().command1()->click();
         Launcher::waitFor([&] { return boxes.scriptDone() && launcher.isIdle(); },
                           test::kLongestLaunchMs);
-        expectAsCatalogued(boxes.seen());
         EXPECT_EQ(boxes.unexpected(), 0);
         EXPECT_TRUE(launcher.isIdle());
-        return idsOf(boxes.seen());
+        return boxes.seen();
     };
 
-    // No program at all: the fallback editor cannot start; one line says so, and the window is
-    // ready again.
+    // No program at all: the fallback editor cannot start; a stop box and one line on stderr say
+    // so with the system's reason, and the window is ready again.
     testing::internal::CaptureStderr();
-    EXPECT_EQ(
-        launchAnsweringNo({{Button::Ok}, {Button::Ok}}),
-        (std::vector{MsgAskOpen, MsgPleaseWait, MsgReadyAskOpen, MsgForcePaint, MsgPaintMissing}));
+    std::vector<SeenBox> seen = launchAnsweringNo({{Button::Ok}, {Button::Ok}, {Button::Ok}});
+    const std::string reason = std::strerror(ENOENT);
     EXPECT_EQ(testing::internal::GetCapturedStderr(),
-              "kebo: cannot start gnome-text-editor: not found on PATH\n");
+              "kebo: cannot start gnome-text-editor: " + reason + "\n");
+    ASSERT_EQ(seen.size(), 6U);
+    const SeenBox failure = seen.back();
+    seen.pop_back();
+    EXPECT_EQ(idsOf(seen), (std::vector{MsgAskOpen, MsgPleaseWait, MsgReadyAskOpen, MsgForcePaint,
+                                        MsgPaintMissing}));
+    expectAsCatalogued(seen);
+    EXPECT_EQ(failure.text,
+              "プログラム「gnome-text-editor」を起動できませんでした。\n理由：" + reason);
+    EXPECT_EQ(failure.caption, kMessageCaption);
+    EXPECT_EQ(failure.icon, QMessageBox::Critical);
+    EXPECT_EQ(failure.buttons, QMessageBox::Ok);
 
     // Paint only in the system folder is found, and started by its bare name.
     test::writeStub(launcher.systemDir / "kolourpaint", launcher.dir.path() / "started");
-    EXPECT_EQ(launchAnsweringNo({{Button::Ok}}),
+    seen = launchAnsweringNo({{Button::Ok}});
+    EXPECT_EQ(idsOf(seen),
               (std::vector{MsgAskOpen, MsgPleaseWait, MsgReadyAskOpen, MsgForcePaint}));
+    expectAsCatalogued(seen);
     EXPECT_EQ(test::waitForMarker(launcher.dir.path() / "started", std::chrono::seconds(10)),
               (launcher.systemDir / "kolourpaint").string());
 }

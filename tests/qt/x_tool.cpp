@@ -5,6 +5,9 @@
 //                              destroyed, then exits
 //   x_tool grab WINDOW FILE    saves a PNG of the window with its frame, waiting (up to 10 s)
 //                              for a moment when red text is visible in it
+//   x_tool startup             prints "ready <time>", then the first startup-notification message
+//                              sent to the root window, then "end <time>", and exits (times are
+//                              the X server's, in ms)
 #include <xcb/xcb.h>
 
 #include <QGuiApplication>
@@ -15,6 +18,7 @@
 #include <chrono>
 #include <cstdio>
 #include <cstdlib>
+#include <map>
 #include <memory>
 #include <string>
 #include <string_view>
@@ -139,6 +143,61 @@ int watch(xcb_connection_t* c, xcb_window_t window) {
     return fail("the X connection broke");
 }
 
+// The X server's time now: the time of a property change on a window of our own.
+xcb_timestamp_t serverTime(xcb_connection_t* c, xcb_window_t own) {
+    xcb_change_property(c, XCB_PROP_MODE_APPEND, own, XCB_ATOM_WM_NAME, XCB_ATOM_STRING, 8, 0,
+                        nullptr);
+    xcb_flush(c);
+    while (auto* raw = xcb_wait_for_event(c)) {
+        auto event = reply(raw);
+        if ((event->response_type & 0x7F) == XCB_PROPERTY_NOTIFY) {
+            const auto* e = reinterpret_cast<xcb_property_notify_event_t*>(event.get());
+            if (e->window == own) {
+                return e->time;
+            }
+        }
+    }
+    return 0;
+}
+
+// A launcher sends a startup message to the root window in pieces of 20 bytes: the first as
+// _NET_STARTUP_INFO_BEGIN, the rest as _NET_STARTUP_INFO, from a window of its own; a zero byte
+// ends it.
+int startup(xcb_connection_t* c) {
+    const xcb_window_t root = rootOf(c);
+    const std::uint32_t propertyChanges = XCB_EVENT_MASK_PROPERTY_CHANGE;
+    xcb_change_window_attributes(c, root, XCB_CW_EVENT_MASK, &propertyChanges);
+    const xcb_window_t own = xcb_generate_id(c);
+    xcb_create_window(c, 0, own, root, 0, 0, 1, 1, 0, XCB_WINDOW_CLASS_INPUT_ONLY,
+                      XCB_COPY_FROM_PARENT, XCB_CW_EVENT_MASK, &propertyChanges);
+    const xcb_atom_t begin = atom(c, "_NET_STARTUP_INFO_BEGIN");
+    const xcb_atom_t more = atom(c, "_NET_STARTUP_INFO");
+    std::printf("ready %u\n", serverTime(c, own));
+    std::fflush(stdout);
+    std::map<xcb_window_t, std::string> pieces;
+    while (auto* raw = xcb_wait_for_event(c)) {
+        auto event = reply(raw);
+        if ((event->response_type & 0x7F) != XCB_CLIENT_MESSAGE) {
+            continue;
+        }
+        const auto* e = reinterpret_cast<xcb_client_message_event_t*>(event.get());
+        if (e->type != begin && e->type != more) {
+            continue;
+        }
+        std::string& message = pieces[e->window];
+        if (e->type == begin) {
+            message.clear();
+        }
+        const std::string_view piece(reinterpret_cast<const char*>(e->data.data8), 20);
+        message.append(piece.substr(0, piece.find('\0')));
+        if (piece.find('\0') != std::string_view::npos) {
+            std::printf("%s\nend %u\n", message.c_str(), serverTime(c, own));
+            return 0;
+        }
+    }
+    return fail("the X connection broke");
+}
+
 int countPureRed(const QImage& image) {
     int count = 0;
     for (int y = 0; y < image.height(); ++y) {
@@ -174,8 +233,8 @@ int grab(int argc, char** argv, xcb_connection_t* c, xcb_window_t window, const 
 }  // namespace
 
 int main(int argc, char** argv) {
-    if (argc < 3) {
-        return fail("usage: x_tool frame|watch|grab WINDOW [FILE]");
+    if (argc < 2 || (argc < 3 && std::string_view(argv[1]) != "startup")) {
+        return fail("usage: x_tool frame|watch|grab WINDOW [FILE], x_tool startup");
     }
     const Connection connection(xcb_connect(nullptr, nullptr));
     xcb_connection_t* c = connection.get();
@@ -183,6 +242,9 @@ int main(int argc, char** argv) {
         return fail("cannot open the display");
     }
     const std::string_view command = argv[1];
+    if (command == "startup") {
+        return startup(c);
+    }
     const auto window = static_cast<xcb_window_t>(std::stoul(argv[2], nullptr, 0));
     if (command == "frame") {
         return printFrame(c, window);

@@ -171,6 +171,7 @@ TEST_F(EndToEnd, ALaunchThenTheClosingDialogueThroughToTheFarewell) {
 
     launch(launcher);
     EXPECT_TRUE(waitFor([&] { return !kebo.notepadMarker().empty(); }, 20s));
+    // In a normal window, and without the launcher's own setting for its program search.
     EXPECT_EQ(kebo.notepadMarker(), "started, show " + std::to_string(SW_SHOWNORMAL) + "\n");
 
     PostMessageW(launcher, WM_SYSCOMMAND, SC_CLOSE, 0);

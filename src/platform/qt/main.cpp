@@ -10,10 +10,12 @@
 #include "platform/qt/translations.h"
 
 int main(int argc, char** argv) {
-    if (!kebo::qt::chooseDisplay()) {
+    const kebo::qt::DisplayChoice display = kebo::qt::chooseDisplay();
+    if (display == kebo::qt::DisplayChoice::None) {
         return 1;
     }
-    const QApplication app(argc, argv);
+    kebo::qt::ApplicationArguments arguments(argc, argv, display);
+    const QApplication app(arguments.count(), arguments.values());
     QApplication::setWindowIcon(QIcon(":/kebo.ico"));
     kebo::qt::installQtTranslations(*QApplication::instance(), QLocale());
 
