@@ -1,5 +1,7 @@
 // The launcher window on the real Qt backend, on an X display with a window manager.
+#include <QtGui/private/qguiapplication_p.h>
 #include <gtest/gtest.h>
+#include <qpa/qwindowsysteminterface.h>
 #include <xcb/xcb.h>
 
 #include <QElapsedTimer>
@@ -407,6 +409,18 @@ TEST(QtWindow, SignalsEndAtOnceEvenDuringABox) {
         Launcher::waitFor([&] { return reasons.size() == 3; }, 2000);
         EXPECT_EQ(reasons, (std::vector<std::int16_t>{3, 3, 2}));
     }
+    // Started by nohup: SIGHUP was ignored from the start, and stays so.
+    std::signal(SIGHUP, SIG_IGN);
+    reasons.clear();
+    {
+        const qt::CloseReasons closeReasons([&](std::int16_t r) { reasons.push_back(r); });
+        std::raise(SIGHUP);
+        std::raise(SIGTERM);
+        Launcher::waitFor([&] { return !reasons.empty(); }, 2000);
+        QTest::qWait(100);
+        EXPECT_EQ(reasons, std::vector<std::int16_t>{3});
+    }
+    EXPECT_EQ(std::signal(SIGHUP, SIG_DFL), SIG_IGN);
 
     const qt::CloseReasons closeReasons(
         [&](std::int16_t reason) { launcher.events.closeRequest(reason); });
@@ -418,6 +432,24 @@ TEST(QtWindow, SignalsEndAtOnceEvenDuringABox) {
     EXPECT_TRUE(launcher.ending.ended);
     EXPECT_TRUE(launcher.ending.boxOpen);
     EXPECT_FALSE(launcher.ending.minimised);
+}
+
+// A session manager's save (a checkpoint) leaves the program as it was; its order to end, once the
+// logout is certain, ends it at once without a question.
+TEST(QtWindow, OnlyTheEndOfTheSessionEndsTheProgram) {
+    Launcher launcher;
+    launcher.startOpened();
+    const qt::CloseReasons closeReasons(
+        [&](std::int16_t reason) { launcher.events.closeRequest(reason); });
+    // What Qt's session management does on the session manager's SaveYourself and Die.
+    QGuiApplicationPrivate::instance()->commitData();
+    QTest::qWait(200);
+    EXPECT_FALSE(launcher.ending.ended);
+    EXPECT_TRUE(launcher.window().isVisible());
+    QWindowSystemInterface::handleApplicationTermination<
+        QWindowSystemInterface::SynchronousDelivery>();
+    EXPECT_TRUE(launcher.ending.ended);
+    EXPECT_TRUE(test::visibleBoxes().empty());
 }
 
 }  // namespace
