@@ -302,6 +302,29 @@ TEST(QtWindow, NoAtTheEndStartsPaintFromTheSystemFolderOrSaysWhyNothingStarted) 
               (launcher.systemDir / "kolourpaint").string());
 }
 
+// As on Windows: Escape and the window manager's close leave a Yes/No box unanswered (it offers
+// no close button), and answer an OK box.
+TEST(QtWindow, EscapeAndCloseAnswerAnOkBoxButNotAYesNoBox) {
+    Launcher launcher;
+    launcher.startOpened();
+    BoxAnswerer boxes;
+    bool closeButtonOffered = true;
+    bool refusedTheClose = false;
+    boxes.expect({Button::Yes, 300, [&] {
+                      QMessageBox* box = test::visibleBoxes().front();
+                      closeButtonOffered = box->windowFlags().testFlag(Qt::WindowCloseButtonHint);
+                      QTest::keyClick(box, Qt::Key_Escape);
+                      refusedTheClose = !box->close();
+                  }});
+    boxes.expect({test::kPressEscape});
+    launcher.window().command1()->click();
+    EXPECT_TRUE(boxes.scriptDone());
+    EXPECT_EQ(idsOf(boxes.seen()), (std::vector{MsgAskOpen, MsgPleaseWait}));
+    EXPECT_FALSE(closeButtonOffered);
+    EXPECT_TRUE(refusedTheClose);
+    EXPECT_TRUE(launcher.isWaiting());
+}
+
 TEST(QtWindow, TicksDuringABoxAreDroppedNotQueued) {
     Launcher launcher;
     launcher.events.start();
