@@ -5,9 +5,8 @@
 //                              destroyed, then exits
 //   x_tool grab WINDOW FILE    saves a PNG of the window with its frame, waiting (up to 10 s)
 //                              for a moment when red text is visible in it
-//   x_tool startup             prints "ready <time>", then the first startup-notification message
-//                              sent to the root window, then "end <time>", and exits (times are
-//                              the X server's, in ms)
+//   x_tool startup             prints "ready <the X server's time>", then the first
+//                              startup-notification message sent to the root window, and exits
 #include <xcb/xcb.h>
 
 #include <QGuiApplication>
@@ -18,7 +17,7 @@
 #include <chrono>
 #include <cstdio>
 #include <cstdlib>
-#include <map>
+#include <cstring>
 #include <memory>
 #include <string>
 #include <string_view>
@@ -143,56 +142,38 @@ int watch(xcb_connection_t* c, xcb_window_t window) {
     return fail("the X connection broke");
 }
 
-// The X server's time now: the time of a property change on a window of our own.
-xcb_timestamp_t serverTime(xcb_connection_t* c, xcb_window_t own) {
-    xcb_change_property(c, XCB_PROP_MODE_APPEND, own, XCB_ATOM_WM_NAME, XCB_ATOM_STRING, 8, 0,
-                        nullptr);
-    xcb_flush(c);
-    while (auto* raw = xcb_wait_for_event(c)) {
-        auto event = reply(raw);
-        if ((event->response_type & 0x7F) == XCB_PROPERTY_NOTIFY) {
-            const auto* e = reinterpret_cast<xcb_property_notify_event_t*>(event.get());
-            if (e->window == own) {
-                return e->time;
-            }
-        }
-    }
-    return 0;
-}
-
-// A launcher sends a startup message to the root window in pieces of 20 bytes: the first as
-// _NET_STARTUP_INFO_BEGIN, the rest as _NET_STARTUP_INFO, from a window of its own; a zero byte
-// ends it.
+// A launcher sends a startup message to the root window in pieces of 20 bytes, the first as
+// _NET_STARTUP_INFO_BEGIN, the rest as _NET_STARTUP_INFO; a zero byte ends it.
 int startup(xcb_connection_t* c) {
     const xcb_window_t root = rootOf(c);
     const std::uint32_t propertyChanges = XCB_EVENT_MASK_PROPERTY_CHANGE;
     xcb_change_window_attributes(c, root, XCB_CW_EVENT_MASK, &propertyChanges);
-    const xcb_window_t own = xcb_generate_id(c);
-    xcb_create_window(c, 0, own, root, 0, 0, 1, 1, 0, XCB_WINDOW_CLASS_INPUT_ONLY,
-                      XCB_COPY_FROM_PARENT, XCB_CW_EVENT_MASK, &propertyChanges);
+    // The X server's time now comes with the notice of a change of a property.
+    const xcb_atom_t clock = atom(c, "KEBO_TEST_CLOCK");
+    xcb_change_property(c, XCB_PROP_MODE_APPEND, root, clock, XCB_ATOM_STRING, 8, 0, nullptr);
+    xcb_flush(c);
     const xcb_atom_t begin = atom(c, "_NET_STARTUP_INFO_BEGIN");
     const xcb_atom_t more = atom(c, "_NET_STARTUP_INFO");
-    std::printf("ready %u\n", serverTime(c, own));
-    std::fflush(stdout);
-    std::map<xcb_window_t, std::string> pieces;
+    std::string message;
     while (auto* raw = xcb_wait_for_event(c)) {
         auto event = reply(raw);
-        if ((event->response_type & 0x7F) != XCB_CLIENT_MESSAGE) {
-            continue;
-        }
-        const auto* e = reinterpret_cast<xcb_client_message_event_t*>(event.get());
-        if (e->type != begin && e->type != more) {
-            continue;
-        }
-        std::string& message = pieces[e->window];
-        if (e->type == begin) {
-            message.clear();
-        }
-        const std::string_view piece(reinterpret_cast<const char*>(e->data.data8), 20);
-        message.append(piece.substr(0, piece.find('\0')));
-        if (piece.find('\0') != std::string_view::npos) {
-            std::printf("%s\nend %u\n", message.c_str(), serverTime(c, own));
-            return 0;
+        const auto* property = reinterpret_cast<xcb_property_notify_event_t*>(event.get());
+        const auto* client = reinterpret_cast<xcb_client_message_event_t*>(event.get());
+        if ((event->response_type & 0x7F) == XCB_PROPERTY_NOTIFY && property->atom == clock) {
+            std::printf("ready %u\n", property->time);
+            std::fflush(stdout);
+        } else if ((event->response_type & 0x7F) == XCB_CLIENT_MESSAGE &&
+                   (client->type == begin || client->type == more)) {
+            if (client->type == begin) {
+                message.clear();
+            }
+            const auto* piece = reinterpret_cast<const char*>(client->data.data8);
+            const std::size_t length = strnlen(piece, 20);
+            message.append(piece, length);
+            if (length < 20) {
+                std::printf("%s\n", message.c_str());
+                return 0;
+            }
         }
     }
     return fail("the X connection broke");
