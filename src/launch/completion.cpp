@@ -1,8 +1,10 @@
 #include <algorithm>
+#include <cstdio>
 #include <string>
 
 #include "launcher/launcher_window.h"
 #include "messages/show_message.h"
+#include "messages/start_failure.h"
 
 namespace kebo {
 
@@ -36,7 +38,14 @@ void Form1::CompleteLaunch() {
             showMessage(platform_, MessageId::MsgPaintMissing);
         }
     }
-    platform_.startProgram(platform_.localFileName(target));
+    const std::string program = platform_.localFileName(target);
+    if (const auto reason = platform_.startProgram(program)) {
+        // Started from a desktop menu, the program's stderr reaches no one: the user is told too.
+        std::fprintf(stderr, "kebo: cannot start %s: %s\n", program.c_str(), reason->c_str());
+        std::fflush(stderr);
+        platform_.showMessageBox(startFailureText(program, *reason), kMessageCaption,
+                                 kStartFailureStyle);
+    }
 
     platform_.setTimerInterval(Timer::Timer1, 0);
     platform_.setProgressBarValue(0);

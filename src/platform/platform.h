@@ -5,6 +5,7 @@
 
 #include <array>
 #include <cstdint>
+#include <optional>
 #include <span>
 #include <string>
 #include <string_view>
@@ -79,8 +80,9 @@ public:
     // True exactly when a file exists at the full path.
     virtual bool fileExists(const std::string& fullPath) = 0;
     // Starts a program by its bare file name, found by the platform's program search, in a normal
-    // window that takes the focus. Returns at once; a failure is reported on stderr.
-    virtual void startProgram(std::string_view fileName) = 0;
+    // window that takes the focus, and returns at once. When it cannot be started, returns the
+    // system's reason (UTF-8, one line), and reports it nowhere itself.
+    virtual std::optional<std::string> startProgram(std::string_view fileName) = 0;
     // The local file name that stands for a program name of the launcher ("NOTEPAD.EXE",
     // "mspaint.exe", "paint.exe"), and the separator between a directory and a file name.
     virtual std::string localFileName(std::string_view programName);

@@ -47,6 +47,32 @@ TEST(Completion, YesStartsNotepadAndReturnsToIdle) {
     EXPECT_EQ(p.progressBarValue(), 0);
 }
 
+// Started from a desktop menu, a program that cannot start would leave the user with nothing to
+// see: one stop box names it with the system's reason, one line goes to stderr, and the window is
+// idle again.
+TEST(Completion, AProgramThatCannotStartIsShownInABoxAndOnStandardError) {
+    SimulatedProgram program;
+    SimPlatform& p = program.platform;
+    p.failStarts("指定されたファイルが見つかりません。");
+    startOpened(program);
+    clickAndAgree(p);
+    p.answer(kAnswerYes);
+    p.answer(kAnswerOk);
+    testing::internal::CaptureStderr();
+    runLaunchToEnd(p);
+    EXPECT_EQ(testing::internal::GetCapturedStderr(),
+              "kebo: cannot start NOTEPAD.EXE: 指定されたファイルが見つかりません。\n");
+    ASSERT_EQ(p.boxes().size(), 4U);
+    const ShownBox& box = p.boxes().back();
+    EXPECT_EQ(box.text,
+              "プログラム「NOTEPAD.EXE」を起動できませんでした。\n"
+              "理由：指定されたファイルが見つかりません。");
+    EXPECT_EQ(box.style, 0x10U);
+    EXPECT_EQ(box.caption, "KEBO");
+    EXPECT_EQ(p.startedPrograms(), Paths{"NOTEPAD.EXE"});
+    EXPECT_TRUE(isIdle(p));
+}
+
 TEST(Completion, NoLooksForPaintInBothDirectories) {
     struct Case {
         const char* what;

@@ -28,6 +28,8 @@ struct SeenBox {
 
 // Answers with the Enter key instead of a click: the box's default button.
 inline constexpr QMessageBox::StandardButton kPressEnter = QMessageBox::NoButton;
+// Answers with the Escape key.
+inline constexpr QMessageBox::StandardButton kPressEscape = QMessageBox::Escape;
 
 struct Answer {
     // Implicit, so that a script can list bare buttons.
@@ -70,7 +72,7 @@ public:
 
     const std::vector<SeenBox>& seen() const { return seen_; }
     int mostOpenAtOnce() const { return mostOpenAtOnce_; }
-    // Boxes that came when the script held no answer; they were answered with their escape.
+    // Boxes that came when the script held no answer; they were answered with Enter.
     int unexpected() const { return unexpected_; }
 
 private:
@@ -93,9 +95,7 @@ private:
         seen_.push_back(describe(*current_));
         if (script_.empty()) {
             ++unexpected_;
-            answer_ = Answer(current_->escapeButton() != nullptr
-                                 ? current_->standardButton(current_->escapeButton())
-                                 : QMessageBox::Ok);
+            answer_ = Answer(kPressEnter);
         } else {
             answer_ = std::move(script_.front());
             script_.pop_front();
@@ -114,6 +114,8 @@ private:
         current_ = nullptr;
         if (answer_.button == kPressEnter) {
             QTest::keyClick(box, Qt::Key_Return);
+        } else if (answer_.button == kPressEscape) {
+            QTest::keyClick(box, Qt::Key_Escape);
         } else if (QAbstractButton* button = box->button(answer_.button)) {
             button->click();
         }

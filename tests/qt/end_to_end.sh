@@ -5,7 +5,11 @@
 #      shrinks to 1700 twips or less, asks to be minimised and the process exits 0;
 #   2. a click and two answers start a launch; a picture of the window is taken while the red
 #      label shows; SIGTERM then ends the process at once with status 0;
-#   3. SIGHUP while a box is open ends the process at once with status 0.
+#   3. SIGHUP while a box is open ends the process at once with status 0;
+#   4. with WAYLAND_DISPLAY set beside DISPLAY, a whole launch starts the editor (a stub that
+#      records its environment) with the user's environment, not kebo's choice of QT_QPA_PLATFORM,
+#      and with a DESKTOP_STARTUP_ID that the startup message to the root window announced,
+#      dated at the user's last answer.
 # Usage: end_to_end.sh KEBO X_TOOL SCREENSHOT.png  (run under with-display)
 set -euo pipefail
 
@@ -14,8 +18,10 @@ x_tool=$2
 screenshot=$3
 work=$(mktemp -d)
 kebo_pid=""
+startup_pid=""
 cleanup() {
     [ -n "$kebo_pid" ] && kill -KILL "$kebo_pid" 2>/dev/null
+    [ -n "$startup_pid" ] && kill "$startup_pid" 2>/dev/null
     rm -rf "$work"
     return 0
 }
@@ -55,8 +61,9 @@ wait_exit() {
     kebo_pid=""
 }
 
+# start_kebo [NAME=VALUE...]: kebo with these in its environment too.
 start_kebo() {
-    LANGUAGE=ja "$kebo" 2>"$work/stderr" &
+    env LANGUAGE=ja "$@" "$kebo" 2>"$work/stderr" &
     kebo_pid=$!
     window=$(wait_window 10 ポムリナ) || fail "no window ポムリナ"
 }
@@ -79,10 +86,11 @@ wait_opened() {
     read -r frame_x frame_y frame_w frame_h <<<"$last"
 }
 
-# Answers the next message box with a key: y (Yes), n (No) or Return (the default button).
+# Answers the next message box, coming within $2 seconds (10 by default), with a key: y (Yes),
+# n (No) or Return (the default button).
 answer() {
     local box
-    box=$(wait_window 10 KEBO "${previous_box:-none}") || fail "no message box to answer $1"
+    box=$(wait_window "${2:-10}" KEBO "${previous_box:-none}") || fail "no message box to answer $1"
     xdotool windowactivate --sync "$box" key "$1" 2>/dev/null || true
     for _ in $(seq 500); do window_exists "$box" || break; sleep 0.01; done
     window_exists "$box" && fail "the message box stayed after $1"
@@ -156,4 +164,36 @@ kill -HUP "$kebo_pid"
 wait_exit 2
 [ "$kebo_status" -eq 0 ] || fail "exit status $kebo_status after SIGHUP"
 window_exists "$box" && fail "the box is still there after SIGHUP"
+
+echo "== a launch starts the editor with the user's environment and a startup id"
+previous_box=""
+mkdir "$work/bin"
+printf '#!/bin/sh\nenv >"%s.part" && mv "%s.part" "%s"\n' \
+    "$work/editor.env" "$work/editor.env" "$work/editor.env" >"$work/bin/gnome-text-editor"
+chmod +x "$work/bin/gnome-text-editor"
+start_kebo PATH="$work/bin:$PATH" WAYLAND_DISPLAY=kebo-test-no-such-display
+wait_opened
+xdotool mousemove --window "$window" 150 50 click 1
+answer y
+answer Return
+"$x_tool" startup >"$work/startup" &
+startup_pid=$!
+until grep -q ready "$work/startup"; do sleep 0.01; done
+# The last question comes when the bar is full, up to 71 ticks of 199 ms later.
+answer y 30
+for _ in $(seq 1000); do [ -f "$work/editor.env" ] && break; sleep 0.01; done
+[ -f "$work/editor.env" ] || fail "the editor was not started"
+wait "$startup_pid" || fail "no startup message reached the root window"
+startup_pid=""
+grep -q '^QT_QPA_PLATFORM=' "$work/editor.env" && fail "the editor inherited QT_QPA_PLATFORM"
+id=$(sed -n 's/^DESKTOP_STARTUP_ID=//p' "$work/editor.env")
+[ -n "$id" ] || fail "the editor got no DESKTOP_STARTUP_ID"
+grep '^new: ' "$work/startup" | grep -qF "ID=$id" ||
+    fail "the startup message does not announce $id: $(sed -n 2p "$work/startup")"
+# Dated at the last answer, not before the watch began (nor 0, "no user action").
+read -r _ ready_time <"$work/startup"
+[ "${id##*_TIME}" -gt "$ready_time" ] || fail "startup id dated before the last answer: $id"
+echo "the editor started with DESKTOP_STARTUP_ID=$id"
+kill -TERM "$kebo_pid"
+wait_exit 2
 echo "all passed"

@@ -1,5 +1,7 @@
 // The launcher window on the real Qt backend, on an X display with a window manager.
+#include <QtGui/private/qguiapplication_p.h>
 #include <gtest/gtest.h>
+#include <qpa/qwindowsysteminterface.h>
 #include <xcb/xcb.h>
 
 #include <QElapsedTimer>
@@ -8,9 +10,11 @@
 #include <QGuiApplication>
 #include <QScreen>
 #include <algorithm>
+#include <cerrno>
 #include <csignal>
 #include <cstdio>
 #include <cstdlib>
+#include <cstring>
 #include <memory>
 #include <vector>
 
@@ -264,27 +268,58 @@ TEST(QtWindow, NoAtTheEndStartsPaintFromTheSystemFolderOrSaysWhyNothingStarted) 
         launcher.window().command1()->click();
         Launcher::waitFor([&] { return boxes.scriptDone() && launcher.isIdle(); },
                           test::kLongestLaunchMs);
-        expectAsCatalogued(boxes.seen());
         EXPECT_EQ(boxes.unexpected(), 0);
         EXPECT_TRUE(launcher.isIdle());
-        return idsOf(boxes.seen());
+        return boxes.seen();
     };
 
-    // No program at all: the fallback editor cannot start; one line says so, and the window is
-    // ready again.
+    // No program at all: the fallback editor cannot start; a stop box and one line on stderr say
+    // so with the system's reason, and the window is ready again.
     testing::internal::CaptureStderr();
-    EXPECT_EQ(
-        launchAnsweringNo({{Button::Ok}, {Button::Ok}}),
-        (std::vector{MsgAskOpen, MsgPleaseWait, MsgReadyAskOpen, MsgForcePaint, MsgPaintMissing}));
+    std::vector<SeenBox> seen = launchAnsweringNo({{Button::Ok}, {Button::Ok}, {Button::Ok}});
+    const std::string reason = std::strerror(ENOENT);
     EXPECT_EQ(testing::internal::GetCapturedStderr(),
-              "kebo: cannot start gnome-text-editor: not found on PATH\n");
+              "kebo: cannot start gnome-text-editor: " + reason + "\n");
+    ASSERT_EQ(seen.size(), 6U);
+    EXPECT_EQ(seen.back().text,
+              "プログラム「gnome-text-editor」を起動できませんでした。\n理由：" + reason);
+    EXPECT_EQ(seen.back().icon, QMessageBox::Critical);
+    seen.pop_back();
+    EXPECT_EQ(idsOf(seen), (std::vector{MsgAskOpen, MsgPleaseWait, MsgReadyAskOpen, MsgForcePaint,
+                                        MsgPaintMissing}));
+    expectAsCatalogued(seen);
 
     // Paint only in the system folder is found, and started by its bare name.
     test::writeStub(launcher.systemDir / "kolourpaint", launcher.dir.path() / "started");
-    EXPECT_EQ(launchAnsweringNo({{Button::Ok}}),
+    seen = launchAnsweringNo({{Button::Ok}});
+    EXPECT_EQ(idsOf(seen),
               (std::vector{MsgAskOpen, MsgPleaseWait, MsgReadyAskOpen, MsgForcePaint}));
+    expectAsCatalogued(seen);
     EXPECT_EQ(test::waitForMarker(launcher.dir.path() / "started", std::chrono::seconds(10)),
               (launcher.systemDir / "kolourpaint").string());
+}
+
+// As on Windows: Escape and the window manager's close leave a Yes/No box unanswered (it offers
+// no close button), and answer an OK box.
+TEST(QtWindow, EscapeAndCloseAnswerAnOkBoxButNotAYesNoBox) {
+    Launcher launcher;
+    launcher.startOpened();
+    BoxAnswerer boxes;
+    bool closeButtonOffered = true;
+    bool refusedTheClose = false;
+    boxes.expect({Button::Yes, 300, [&] {
+                      QMessageBox* box = test::visibleBoxes().front();
+                      closeButtonOffered = box->windowFlags().testFlag(Qt::WindowCloseButtonHint);
+                      QTest::keyClick(box, Qt::Key_Escape);
+                      refusedTheClose = !box->close();
+                  }});
+    boxes.expect({test::kPressEscape});
+    launcher.window().command1()->click();
+    EXPECT_TRUE(boxes.scriptDone());
+    EXPECT_EQ(idsOf(boxes.seen()), (std::vector{MsgAskOpen, MsgPleaseWait}));
+    EXPECT_FALSE(closeButtonOffered);
+    EXPECT_TRUE(refusedTheClose);
+    EXPECT_TRUE(launcher.isWaiting());
 }
 
 TEST(QtWindow, TicksDuringABoxAreDroppedNotQueued) {
@@ -394,6 +429,18 @@ TEST(QtWindow, SignalsEndAtOnceEvenDuringABox) {
         Launcher::waitFor([&] { return reasons.size() == 3; }, 2000);
         EXPECT_EQ(reasons, (std::vector<std::int16_t>{3, 3, 2}));
     }
+    // Started by nohup: SIGHUP was ignored from the start, and stays so.
+    std::signal(SIGHUP, SIG_IGN);
+    reasons.clear();
+    {
+        const qt::CloseReasons closeReasons([&](std::int16_t r) { reasons.push_back(r); });
+        std::raise(SIGHUP);
+        std::raise(SIGTERM);
+        Launcher::waitFor([&] { return !reasons.empty(); }, 2000);
+        QTest::qWait(100);
+        EXPECT_EQ(reasons, std::vector<std::int16_t>{3});
+    }
+    EXPECT_EQ(std::signal(SIGHUP, SIG_DFL), SIG_IGN);
 
     const qt::CloseReasons closeReasons(
         [&](std::int16_t reason) { launcher.events.closeRequest(reason); });
@@ -405,6 +452,24 @@ TEST(QtWindow, SignalsEndAtOnceEvenDuringABox) {
     EXPECT_TRUE(launcher.ending.ended);
     EXPECT_TRUE(launcher.ending.boxOpen);
     EXPECT_FALSE(launcher.ending.minimised);
+}
+
+// A session manager's save (a checkpoint) leaves the program as it was; its order to end, once the
+// logout is certain, ends it at once without a question.
+TEST(QtWindow, OnlyTheEndOfTheSessionEndsTheProgram) {
+    Launcher launcher;
+    launcher.startOpened();
+    const qt::CloseReasons closeReasons(
+        [&](std::int16_t reason) { launcher.events.closeRequest(reason); });
+    // What Qt's session management does on the session manager's SaveYourself and Die.
+    QGuiApplicationPrivate::instance()->commitData();
+    QTest::qWait(200);
+    EXPECT_FALSE(launcher.ending.ended);
+    EXPECT_TRUE(launcher.window().isVisible());
+    QWindowSystemInterface::handleApplicationTermination<
+        QWindowSystemInterface::SynchronousDelivery>();
+    EXPECT_TRUE(launcher.ending.ended);
+    EXPECT_TRUE(test::visibleBoxes().empty());
 }
 
 }  // namespace

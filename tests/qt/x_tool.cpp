@@ -5,6 +5,8 @@
 //                              destroyed, then exits
 //   x_tool grab WINDOW FILE    saves a PNG of the window with its frame, waiting (up to 10 s)
 //                              for a moment when red text is visible in it
+//   x_tool startup             prints "ready <the X server's time>", then the first
+//                              startup-notification message sent to the root window, and exits
 #include <xcb/xcb.h>
 
 #include <QGuiApplication>
@@ -15,6 +17,7 @@
 #include <chrono>
 #include <cstdio>
 #include <cstdlib>
+#include <cstring>
 #include <memory>
 #include <string>
 #include <string_view>
@@ -139,6 +142,43 @@ int watch(xcb_connection_t* c, xcb_window_t window) {
     return fail("the X connection broke");
 }
 
+// A launcher sends a startup message to the root window in pieces of 20 bytes, the first as
+// _NET_STARTUP_INFO_BEGIN, the rest as _NET_STARTUP_INFO; a zero byte ends it.
+int startup(xcb_connection_t* c) {
+    const xcb_window_t root = rootOf(c);
+    const std::uint32_t propertyChanges = XCB_EVENT_MASK_PROPERTY_CHANGE;
+    xcb_change_window_attributes(c, root, XCB_CW_EVENT_MASK, &propertyChanges);
+    // The X server's time now comes with the notice of a change of a property.
+    const xcb_atom_t clock = atom(c, "KEBO_TEST_CLOCK");
+    xcb_change_property(c, XCB_PROP_MODE_APPEND, root, clock, XCB_ATOM_STRING, 8, 0, nullptr);
+    xcb_flush(c);
+    const xcb_atom_t begin = atom(c, "_NET_STARTUP_INFO_BEGIN");
+    const xcb_atom_t more = atom(c, "_NET_STARTUP_INFO");
+    std::string message;
+    while (auto* raw = xcb_wait_for_event(c)) {
+        auto event = reply(raw);
+        const auto* property = reinterpret_cast<xcb_property_notify_event_t*>(event.get());
+        const auto* client = reinterpret_cast<xcb_client_message_event_t*>(event.get());
+        if ((event->response_type & 0x7F) == XCB_PROPERTY_NOTIFY && property->atom == clock) {
+            std::printf("ready %u\n", property->time);
+            std::fflush(stdout);
+        } else if ((event->response_type & 0x7F) == XCB_CLIENT_MESSAGE &&
+                   (client->type == begin || client->type == more)) {
+            if (client->type == begin) {
+                message.clear();
+            }
+            const auto* piece = reinterpret_cast<const char*>(client->data.data8);
+            const std::size_t length = strnlen(piece, 20);
+            message.append(piece, length);
+            if (length < 20) {
+                std::printf("%s\n", message.c_str());
+                return 0;
+            }
+        }
+    }
+    return fail("the X connection broke");
+}
+
 int countPureRed(const QImage& image) {
     int count = 0;
     for (int y = 0; y < image.height(); ++y) {
@@ -174,8 +214,8 @@ int grab(int argc, char** argv, xcb_connection_t* c, xcb_window_t window, const 
 }  // namespace
 
 int main(int argc, char** argv) {
-    if (argc < 3) {
-        return fail("usage: x_tool frame|watch|grab WINDOW [FILE]");
+    if (argc < 2 || (argc < 3 && std::string_view(argv[1]) != "startup")) {
+        return fail("usage: x_tool frame|watch|grab WINDOW [FILE], x_tool startup");
     }
     const Connection connection(xcb_connect(nullptr, nullptr));
     xcb_connection_t* c = connection.get();
@@ -183,6 +223,9 @@ int main(int argc, char** argv) {
         return fail("cannot open the display");
     }
     const std::string_view command = argv[1];
+    if (command == "startup") {
+        return startup(c);
+    }
     const auto window = static_cast<xcb_window_t>(std::stoul(argv[2], nullptr, 0));
     if (command == "frame") {
         return printFrame(c, window);

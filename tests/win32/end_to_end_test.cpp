@@ -172,6 +172,7 @@ TEST_F(EndToEnd, ALaunchThenTheClosingDialogueThroughToTheFarewell) {
 
     launch(launcher);
     EXPECT_TRUE(waitFor([&] { return !kebo.notepadMarker().empty(); }, 20s));
+    // In a normal window, and without the launcher's own setting for its program search.
     EXPECT_EQ(kebo.notepadMarker(), "started, show " + std::to_string(SW_SHOWNORMAL) + "\n");
 
     PostMessageW(launcher, WM_SYSCOMMAND, SC_CLOSE, 0);
@@ -231,13 +232,25 @@ TEST_F(EndToEnd, TaskkillEndsTheProgramAtOnce) {
     EXPECT_EQ(kebo.waitForExit(3s), std::optional<DWORD>(0));
 }
 
-// Even with a box waiting for an answer the end of the session ends the program, without another
-// box.
-TEST_F(EndToEnd, TheEndOfTheSessionEndsTheProgramAtOnceEvenDuringABox) {
+// After a box the keyboard focus is back on the button, so Space on the window starts a launch.
+// With that launch's first box waiting for an answer, the end of the session ends the program,
+// without another box.
+TEST_F(EndToEnd, AfterABoxSpaceStartsALaunchAndTheEndOfTheSessionEndsItDuringABox) {
     HWND launcher = waitForGrownWindow();
     ASSERT_NE(launcher, nullptr);
-    PostMessageW(childOfClass(launcher, L"Button"), BM_CLICK, 0, 0);
-    ASSERT_NE(waitForBox(), nullptr);
+    PostMessageW(launcher, WM_SYSCOMMAND, SC_CLOSE, 0);
+    answer(launcher, MessageId::MsgAskQuit, IDNO);
+    ASSERT_TRUE(waitFor([&] { return GetForegroundWindow() == launcher; }, 5s));
+    INPUT space[2]{};
+    for (INPUT& key : space) {
+        key.type = INPUT_KEYBOARD;
+        key.ki.wVk = VK_SPACE;
+    }
+    space[1].ki.dwFlags = KEYEVENTF_KEYUP;
+    SendInput(2, space, sizeof(INPUT));
+    ASSERT_NE(waitForBox(), nullptr) << "Space on the window did not press the button";
+    EXPECT_EQ(readMessageBox(findMessageBox(kebo.id(), kBoxCaption)).text,
+              messageFor(MessageId::MsgAskOpen).text);
     DWORD_PTR result = 0;
     SendMessageTimeoutW(launcher, WM_QUERYENDSESSION, 0, 0, SMTO_ABORTIFHUNG, 3000, &result);
     EXPECT_EQ(kebo.waitForExit(3s), std::optional<DWORD>(0));

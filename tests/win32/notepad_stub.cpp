@@ -1,5 +1,6 @@
 // Stands in for NOTEPAD.EXE beside the launcher in the end-to-end tests: it leaves a marker file
-// named after itself in its own folder, with the show command it was started with, and ends.
+// named after itself in its own folder, with the show command it was started with and the
+// launcher's setting for its own program search if that reached it, and ends.
 #include <windows.h>
 
 #include <string>
@@ -11,7 +12,10 @@ int WINAPI wWinMain(HINSTANCE, HINSTANCE, PWSTR, int) {
     startup.cb = sizeof startup;
     GetStartupInfoW(&startup);
     const int show = (startup.dwFlags & STARTF_USESHOWWINDOW) != 0 ? startup.wShowWindow : -1;
-    const std::string content = "started, show " + std::to_string(show) + "\n";
+    std::string content = "started, show " + std::to_string(show) + "\n";
+    if (GetEnvironmentVariableW(L"NoDefaultCurrentDirectoryInExePath", nullptr, 0) != 0) {
+        content += "NoDefaultCurrentDirectoryInExePath is set\n";
+    }
 
     HANDLE marker = CreateFileW((path + L".started").c_str(), GENERIC_WRITE, 0, nullptr,
                                 CREATE_ALWAYS, FILE_ATTRIBUTE_NORMAL, nullptr);

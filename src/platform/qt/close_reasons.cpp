@@ -4,8 +4,8 @@
 #include <sys/socket.h>
 #include <unistd.h>
 
-#include <QGuiApplication>
-#include <QSessionManager>
+#include <QCoreApplication>
+#include <QEvent>
 #include <QSocketNotifier>
 #include <array>
 #include <cerrno>
@@ -19,7 +19,7 @@ namespace kebo::qt {
 
 namespace {
 
-constexpr std::array kHandledSignals{SIGTERM, SIGINT, SIGHUP};
+constexpr std::array kClosingSignals{SIGTERM, SIGINT, SIGHUP};
 
 // The write end of the self-pipe; a signal handler may only write a byte to it.
 volatile std::sig_atomic_t signalWriteFd = -1;
@@ -51,27 +51,43 @@ CloseReasons::CloseReasons(std::function<void(std::int16_t)> closeRequest)
         action.sa_handler = onSignal;
         sigemptyset(&action.sa_mask);
         action.sa_flags = SA_RESTART;
-        for (const int signalNumber : kHandledSignals) {
-            ::sigaction(signalNumber, &action, nullptr);
+        for (const int signalNumber : kClosingSignals) {
+            // nohup and a script's background job ignore SIGHUP or SIGINT on purpose: keep it so.
+            struct sigaction atStart {};
+            ::sigaction(signalNumber, nullptr, &atStart);
+            if (atStart.sa_handler != SIG_IGN) {
+                ::sigaction(signalNumber, &action, nullptr);
+                handledSignals_.push_back(signalNumber);
+            }
         }
     }
-    if (auto* app = qobject_cast<QGuiApplication*>(QCoreApplication::instance())) {
-        connect(app, &QGuiApplication::commitDataRequest, this,
-                [this](QSessionManager&) { closeRequest_(kCloseReasonSessionEnding); });
-    }
+    QCoreApplication::instance()->installEventFilter(this);
 }
 
 CloseReasons::~CloseReasons() {
     if (readFd_ < 0) {
         return;
     }
-    for (const int signalNumber : kHandledSignals) {
+    for (const int signalNumber : handledSignals_) {
         std::signal(signalNumber, SIG_DFL);
     }
     delete notifier_;
     ::close(signalWriteFd);
     signalWriteFd = -1;
     ::close(readFd_);
+}
+
+// Qt delivers the session manager's order to end (XSMP "Die", sent once the logout or shutdown
+// is certain) as a spontaneous Quit to the application, which would otherwise close the window
+// as the user's close does. The session manager's saves, a checkpoint as well as the save before
+// a logout that another program may still cancel, come as commitDataRequest and are left alone.
+bool CloseReasons::eventFilter(QObject* watched, QEvent* event) {
+    if (watched == QCoreApplication::instance() && event->type() == QEvent::Quit &&
+        event->spontaneous()) {
+        closeRequest_(kCloseReasonSessionEnding);
+        return true;
+    }
+    return false;
 }
 
 void CloseReasons::readSignals() {

@@ -3,6 +3,7 @@
 #include <xcb/xcb.h>
 
 #include <QGuiApplication>
+#include <algorithm>
 #include <cstdio>
 #include <cstdlib>
 #include <string>
@@ -29,35 +30,50 @@ bool xDisplayAnswers() {
     return answers;
 }
 
-bool cannotOpenX() {
+DisplayChoice cannotOpenX() {
     const std::string display(isSet("DISPLAY") ? environment("DISPLAY") : "(DISPLAY is not set)");
     std::fprintf(stderr, "kebo: cannot open the X display %s\n", display.c_str());
-    return false;
+    return DisplayChoice::None;
 }
+
+// argv holds modifiable strings.
+char platformOption[] = "-platform";
+char xcbPlatform[] = "xcb";
 
 }  // namespace
 
-bool chooseDisplay() {
+DisplayChoice chooseDisplay() {
     if (isSet("QT_QPA_PLATFORM")) {
         // Qt aborts when its xcb platform finds no display; say why and leave plainly instead.
-        return !environment("QT_QPA_PLATFORM").starts_with("xcb") || xDisplayAnswers() ||
-               cannotOpenX();
+        return !environment("QT_QPA_PLATFORM").starts_with("xcb") || xDisplayAnswers()
+                   ? DisplayChoice::QtDefault
+                   : cannotOpenX();
     }
     if (isSet("DISPLAY")) {
         if (xDisplayAnswers()) {
-            setenv("QT_QPA_PLATFORM", "xcb", 1);
-            return true;
+            return DisplayChoice::X11;
         }
         if (isSet("WAYLAND_DISPLAY")) {
-            return true;
+            return DisplayChoice::QtDefault;
         }
         return cannotOpenX();
     }
     if (isSet("WAYLAND_DISPLAY")) {
-        return true;
+        return DisplayChoice::QtDefault;
     }
     std::fprintf(stderr, "kebo: no display to show the window on (DISPLAY is not set)\n");
-    return false;
+    return DisplayChoice::None;
+}
+
+ApplicationArguments::ApplicationArguments(int argc, char** argv, DisplayChoice display) {
+    values_.assign(argv, argv + argc);
+    if (display == DisplayChoice::X11) {
+        // After the program's name.
+        values_.insert(values_.begin() + std::min<std::ptrdiff_t>(argc, 1),
+                       {platformOption, xcbPlatform});
+    }
+    count_ = static_cast<int>(values_.size());
+    values_.push_back(nullptr);
 }
 
 void flushDisplay() {

@@ -56,6 +56,9 @@ LauncherWidget::LauncherWidget(double twipsPerPixel, std::function<void()> click
     // Placed by hand: a layout's minimum size would stop the window from shrinking to nothing.
     command1_->setGeometry(pixelRect(Form1::kCommand1Rect, twipsPerPixel));
     connect(command1_, &QPushButton::clicked, this, [clicked = std::move(clicked)] { clicked(); });
+    // Enter presses the focused button as Space does, as on Windows; a button outside a dialog
+    // would otherwise take only Space.
+    command1_->setAutoDefault(true);
 
     label1_->setGeometry(pixelRect(Form1::kLabel1Rect, twipsPerPixel));
     label1_->setAlignment(Qt::AlignCenter);

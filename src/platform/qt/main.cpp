@@ -22,10 +22,12 @@ int main(int argc, char** argv) {
     if (const auto status = commandLine.answerInformationOptions(argc, argv)) {
         return *status;
     }
-    if (!kebo::qt::chooseDisplay()) {
+    const kebo::qt::DisplayChoice display = kebo::qt::chooseDisplay();
+    if (display == kebo::qt::DisplayChoice::None) {
         return 1;
     }
-    const QApplication app(argc, argv);
+    kebo::qt::ApplicationArguments arguments(argc, argv, display);
+    const QApplication app(arguments.count(), arguments.values());
     if (const auto status = commandLine.rejectLeftovers(QApplication::arguments())) {
         return *status;
     }

@@ -1,5 +1,7 @@
 #include "platform/qt/message_box.h"
 
+#include <QCloseEvent>
+#include <QKeyEvent>
 #include <QMessageBox>
 
 #include "messages/message_catalogue.h"
@@ -24,28 +26,49 @@ QMessageBox::Icon iconFor(unsigned style) {
     }
 }
 
+// QMessageBox takes No as the answer to Escape and to the window manager's close. A Yes/No box
+// of Windows has no Cancel: Escape does nothing there and its close button is disabled. So the
+// box offers no close button and leaves both unanswered.
+class YesNoBox final : public QMessageBox {
+public:
+    YesNoBox(Icon icon, const QString& title, const QString& text, QWidget* parent)
+        : QMessageBox(icon, title, text, Yes | No, parent) {
+        // First: setting the modality sets the window flags anew.
+        setWindowModality(Qt::WindowModal);
+        // Without the customize hint the window manager is offered every button.
+        setWindowFlags((windowFlags() | Qt::CustomizeWindowHint | Qt::WindowTitleHint) &
+                       ~Qt::WindowCloseButtonHint);
+    }
+
+protected:
+    void keyPressEvent(QKeyEvent* event) override {
+        if (!event->matches(QKeySequence::Cancel)) {
+            QMessageBox::keyPressEvent(event);
+        }
+    }
+    void closeEvent(QCloseEvent* event) override { event->ignore(); }
+};
+
+QString fromUtf8(std::string_view text) {
+    return QString::fromUtf8(text.data(), static_cast<qsizetype>(text.size()));
+}
+
 }  // namespace
 
 int runMessageBox(QWidget* window, std::string_view text, std::string_view caption,
                   unsigned style) {
-    const bool yesNo = (style & kStyleButtonsMask) == kStyleYesNo;
-    QMessageBox box(iconFor(style),
-                    QString::fromUtf8(caption.data(), static_cast<qsizetype>(caption.size())),
-                    QString::fromUtf8(text.data(), static_cast<qsizetype>(text.size())),
-                    yesNo ? QMessageBox::Yes | QMessageBox::No : QMessageBox::Ok, window);
-    box.setWindowModality(Qt::WindowModal);
-    if (yesNo) {
+    if ((style & kStyleButtonsMask) == kStyleYesNo) {
+        YesNoBox box(iconFor(style), fromUtf8(caption), fromUtf8(text), window);
         const bool secondIsDefault = (style & kStyleDefaultMask) == kStyleDefaultSecond;
         box.setDefaultButton(secondIsDefault ? QMessageBox::No : QMessageBox::Yes);
-        box.setEscapeButton(QMessageBox::No);
-    } else {
-        box.setDefaultButton(QMessageBox::Ok);
+        return box.exec() == QMessageBox::Yes ? kAnswerYes : kAnswerNo;
     }
-    const int answer = box.exec();
-    if (!yesNo) {
-        return kAnswerOk;
-    }
-    return answer == QMessageBox::Yes ? kAnswerYes : kAnswerNo;
+    // Its only button is its answer to Escape and to the close as well.
+    QMessageBox box(iconFor(style), fromUtf8(caption), fromUtf8(text), QMessageBox::Ok, window);
+    box.setWindowModality(Qt::WindowModal);
+    box.setDefaultButton(QMessageBox::Ok);
+    box.exec();
+    return kAnswerOk;
 }
 
 }  // namespace kebo::qt

@@ -2,9 +2,7 @@
 
 #include <unistd.h>
 
-#include <QProcess>
 #include <array>
-#include <cstdio>
 #include <filesystem>
 
 namespace kebo::qt {
@@ -55,23 +53,6 @@ std::string localProgramName(std::string_view programName, std::string_view sear
         return "mtpaint";
     }
     return std::string(programName);
-}
-
-bool startDetached(std::string_view name, std::string_view searchPath) {
-    const std::string printable(name);
-    const std::optional<std::string> path = findOnPath(name, searchPath);
-    if (!path) {
-        std::fprintf(stderr, "kebo: cannot start %s: not found on PATH\n", printable.c_str());
-        return false;
-    }
-    QProcess process;
-    process.setProgram(QString::fromStdString(*path));
-    if (!process.startDetached()) {
-        std::fprintf(stderr, "kebo: cannot start %s: %s\n", printable.c_str(),
-                     process.errorString().toLocal8Bit().constData());
-        return false;
-    }
-    return true;
 }
 
 }  // namespace kebo::qt

@@ -18,8 +18,4 @@ std::optional<std::string> findOnPath(std::string_view name, std::string_view se
 // name stands for itself.
 std::string localProgramName(std::string_view programName, std::string_view searchPath);
 
-// Starts `name`, found on `searchPath`, as a detached process without waiting for it. On failure
-// prints "kebo: cannot start <name>: <reason>" on stderr and returns false.
-bool startDetached(std::string_view name, std::string_view searchPath);
-
 }  // namespace kebo::qt

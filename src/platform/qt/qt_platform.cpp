@@ -18,6 +18,7 @@
 #include "platform/qt/launcher_widget.h"
 #include "platform/qt/message_box.h"
 #include "platform/qt/program_search.h"
+#include "platform/qt/program_start.h"
 #include "platform/twips.h"
 
 namespace kebo::qt {
@@ -183,8 +184,8 @@ std::string QtPlatform::searchPath() const {
     return path != nullptr ? path : "";
 }
 
-void QtPlatform::startProgram(std::string_view fileName) {
-    startDetached(fileName, searchPath());
+std::optional<std::string> QtPlatform::startProgram(std::string_view fileName) {
+    return qt::startProgram(fileName, searchPath());
 }
 
 std::string QtPlatform::localFileName(std::string_view programName) {

@@ -60,7 +60,7 @@ public:
     void setLabelVisible(bool visible) override;
 
     bool fileExists(const std::string& fullPath) override;
-    void startProgram(std::string_view fileName) override;
+    std::optional<std::string> startProgram(std::string_view fileName) override;
     std::string localFileName(std::string_view programName) override;
     char directorySeparator() const override { return '/'; }
     std::uint32_t windowsDirectory(std::span<char> buffer) override;

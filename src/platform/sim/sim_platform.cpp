@@ -203,8 +203,9 @@ bool SimPlatform::fileExists(const std::string& fullPath) {
     return files_.contains(fullPath);
 }
 
-void SimPlatform::startProgram(std::string_view fileName) {
+std::optional<std::string> SimPlatform::startProgram(std::string_view fileName) {
     started_.emplace_back(fileName);
+    return startFailure_;
 }
 
 std::uint32_t SimPlatform::windowsDirectory(std::span<char> buffer) {

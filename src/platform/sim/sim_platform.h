@@ -85,6 +85,8 @@ public:
     // The next values of nextRandom, before the seeded generator is used again.
     void queueRandom(std::initializer_list<double> values);
     void addFile(const std::string& path) { files_.insert(path); }
+    // Every program start from now on fails with `reason`.
+    void failStarts(std::string reason) { startFailure_ = std::move(reason); }
     // What the directory queries answer from now on.
     void setDirectories(std::string windowsDirectory, std::string systemDirectory);
 
@@ -93,6 +95,7 @@ public:
     const std::vector<ShownBox>& boxes() const { return boxes_; }
     std::vector<MessageId> boxIds() const;
     int deepestBoxNesting() const { return deepestBoxNesting_; }
+    // Every program the launcher asked to start, whether it started or not.
     const std::vector<std::string>& startedPrograms() const { return started_; }
     const std::vector<std::string>& testedPaths() const { return testedPaths_; }
     int reseedCount() const { return reseeds_; }
@@ -129,7 +132,7 @@ public:
     void setProgressBarValue(float value) override;
     void setLabelVisible(bool visible) override { labelVisible_ = visible; }
     bool fileExists(const std::string& fullPath) override;
-    void startProgram(std::string_view fileName) override;
+    std::optional<std::string> startProgram(std::string_view fileName) override;
     std::uint32_t windowsDirectory(std::span<char> buffer) override;
     std::uint32_t systemDirectory(std::span<char> buffer) override;
     void reseedRandom() override;
@@ -185,6 +188,7 @@ private:
     std::set<std::string> files_;
     std::vector<std::string> testedPaths_;
     std::vector<std::string> started_;
+    std::optional<std::string> startFailure_;
 
     ClockSeededRandom random_;
     std::deque<double> queuedRandom_;

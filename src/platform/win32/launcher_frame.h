@@ -36,6 +36,11 @@ public:
     void attach(WindowEvents& events) { events_ = &events; }
     WindowEvents* events() const { return events_; }
 
+    // The control that has the keyboard focus while the window is active: remembered when the
+    // window is deactivated, given the focus again when it is activated. The button at first.
+    void rememberFocus(HWND control) { focusedControl_ = control; }
+    HWND focusedControl() const { return focusedControl_ != nullptr ? focusedControl_ : button_; }
+
     // The hourglass over the window (and its controls) instead of the class's arrow.
     void setBusyPointer(bool busy) { busyPointer_ = busy; }
     bool busyPointer() const { return busyPointer_; }
@@ -49,6 +54,7 @@ private:
     HWND button_ = nullptr;
     HWND progressBar_ = nullptr;
     HWND label_ = nullptr;
+    HWND focusedControl_ = nullptr;
     HFONT windowFont_ = nullptr;
     HFONT labelFont_ = nullptr;
     UINT dpi_ = USER_DEFAULT_SCREEN_DPI;

@@ -24,8 +24,11 @@ int WINAPI WinMain(HINSTANCE instance, HINSTANCE, LPSTR, int) {
     events.start();
     MSG message;
     while (GetMessageW(&message, nullptr, 0, 0) > 0) {
-        TranslateMessage(&message);
-        DispatchMessageW(&message);
+        // The dialog keys (Tab, Enter, Space on the focused button) as in any dialog.
+        if (IsDialogMessageW(frame->window(), &message) == FALSE) {
+            TranslateMessage(&message);
+            DispatchMessageW(&message);
+        }
     }
     return 0;
 }

@@ -2,18 +2,48 @@
 
 #include <windows.h>
 
-#include <cstdio>
-#include <string>
-
 #include "platform/win32/system_error.h"
 #include "platform/win32/wide_text.h"
 
 namespace kebo::win32 {
 
-void startProgram(std::string_view fileName) {
+namespace {
+
+constexpr wchar_t kNoCurrentDirectory[] = L"NoDefaultCurrentDirectoryInExePath";
+
+// The process's environment block: NAME=VALUE strings, each ending in a zero, then one more.
+std::wstring environmentBlock() {
+    wchar_t* strings = GetEnvironmentStringsW();
+    const wchar_t* const first = strings;
+    const wchar_t* end = first;
+    while (*end != L'\0') {
+        end += std::wstring_view(end).size() + 1;
+    }
+    std::wstring block(first, end + 1);
+    FreeEnvironmentStringsW(strings);
+    return block;
+}
+
+std::optional<std::wstring> variable(const wchar_t* name) {
+    const DWORD size = GetEnvironmentVariableW(name, nullptr, 0);
+    if (size == 0) {
+        return std::nullopt;
+    }
+    std::wstring value(size, L'\0');
+    value.resize(GetEnvironmentVariableW(name, value.data(), size));
+    return value;
+}
+
+}  // namespace
+
+std::optional<std::string> startProgram(std::string_view fileName) {
     // Without this the program search looks in the current directory before the system folders,
-    // so a file planted there would run instead. The program's own folder is still searched.
-    SetEnvironmentVariableW(L"NoDefaultCurrentDirectoryInExePath", L"1");
+    // so a file planted there would run instead; the program's own folder is still searched.
+    // CreateProcess reads it from the launcher's own environment, so it is set only around the
+    // call, and the program gets the environment as it was before.
+    std::wstring environment = environmentBlock();
+    const std::optional<std::wstring> previous = variable(kNoCurrentDirectory);
+    SetEnvironmentVariableW(kNoCurrentDirectory, L"1");
 
     std::wstring commandLine = L"\"" + widen(fileName) + L"\"";
     STARTUPINFOW startup{};
@@ -21,18 +51,19 @@ void startProgram(std::string_view fileName) {
     startup.dwFlags = STARTF_USESHOWWINDOW;
     startup.wShowWindow = SW_SHOWNORMAL;
     PROCESS_INFORMATION process{};
-    if (CreateProcessW(nullptr, commandLine.data(), nullptr, nullptr, FALSE, 0, nullptr, nullptr,
-                       &startup, &process) == FALSE) {
-        const std::string reason = systemErrorText(GetLastError());
-        std::fprintf(stderr, "kebo: cannot start %.*s: %s\n", static_cast<int>(fileName.size()),
-                     fileName.data(), reason.c_str());
-        std::fflush(stderr);
-        return;
+    const BOOL started =
+        CreateProcessW(nullptr, commandLine.data(), nullptr, nullptr, FALSE,
+                       CREATE_UNICODE_ENVIRONMENT, environment.data(), nullptr, &startup, &process);
+    const DWORD error = GetLastError();
+    SetEnvironmentVariableW(kNoCurrentDirectory, previous ? previous->c_str() : nullptr);
+    if (started == FALSE) {
+        return systemErrorText(error);
     }
     // The launcher has the focus; let the started program's window take it.
     AllowSetForegroundWindow(process.dwProcessId);
     CloseHandle(process.hThread);
     CloseHandle(process.hProcess);
+    return std::nullopt;
 }
 
 }  // namespace kebo::win32

@@ -144,8 +144,8 @@ bool Win32Platform::fileExists(const std::string& fullPath) {
     return attributes != INVALID_FILE_ATTRIBUTES && (attributes & FILE_ATTRIBUTE_DIRECTORY) == 0;
 }
 
-void Win32Platform::startProgram(std::string_view fileName) {
-    win32::startProgram(fileName);
+std::optional<std::string> Win32Platform::startProgram(std::string_view fileName) {
+    return win32::startProgram(fileName);
 }
 
 std::uint32_t Win32Platform::windowsDirectory(std::span<char> buffer) {

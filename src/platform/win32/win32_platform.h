@@ -32,7 +32,7 @@ public:
     void setLabelVisible(bool visible) override;
 
     bool fileExists(const std::string& fullPath) override;
-    void startProgram(std::string_view fileName) override;
+    std::optional<std::string> startProgram(std::string_view fileName) override;
     std::uint32_t windowsDirectory(std::span<char> buffer) override;
     std::uint32_t systemDirectory(std::span<char> buffer) override;
     void reseedRandom() override;

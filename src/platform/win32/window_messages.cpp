@@ -68,6 +68,30 @@ std::optional<LRESULT> translateEvent(LauncherFrame& frame, UINT message, WPARAM
     return std::nullopt;
 }
 
+// The window is no dialog, but it keeps the keyboard as one does (DefDlgProc): the control that
+// had the focus gets it back when the window is active again, after a message box say, instead of
+// the window itself, so that Space still presses the button; and Enter presses the button, which
+// IsDialogMessage in the message loop takes for the default one.
+std::optional<LRESULT> keepKeyboard(LauncherFrame& frame, HWND window, UINT message,
+                                    WPARAM wParam) {
+    switch (message) {
+        case WM_ACTIVATE:
+            if (LOWORD(wParam) == WA_INACTIVE) {
+                HWND focus = GetFocus();
+                if (focus != nullptr && IsChild(window, focus) != FALSE) {
+                    frame.rememberFocus(focus);
+                }
+            } else if (HIWORD(wParam) == 0) {  // not minimised
+                SetFocus(frame.focusedControl());
+            }
+            return 0;
+        case DM_GETDEFID:
+            return MAKELRESULT(GetDlgCtrlID(frame.button()), DC_HASDEFID);
+        default:
+            return std::nullopt;
+    }
+}
+
 std::optional<LRESULT> adjustAppearance(LauncherFrame& frame, HWND window, UINT message,
                                         WPARAM wParam, LPARAM lParam) {
     switch (message) {
@@ -126,6 +150,9 @@ LRESULT CALLBACK launcherWindowProc(HWND window, UINT message, WPARAM wParam, LP
         return DefWindowProcW(window, message, wParam, lParam);
     }
     if (const auto result = translateEvent(*frame, message, wParam, lParam)) {
+        return *result;
+    }
+    if (const auto result = keepKeyboard(*frame, window, message, wParam)) {
         return *result;
     }
     if (const auto result = adjustAppearance(*frame, window, message, wParam, lParam)) {
