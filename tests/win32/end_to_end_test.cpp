@@ -6,9 +6,10 @@
 #include <gtest/gtest.h>
 
 #include <algorithm>
-
 #include <chrono>
 #include <cstdio>
+#include <cstdlib>
+#include <optional>
 #include <vector>
 
 #include "kebo_process.h"
@@ -31,10 +32,21 @@ double twipsPerPixel() {
     return 1440.0 / dpi;
 }
 
-int widthOf(HWND window) {
+RECT outerOf(HWND window) {
     RECT outer{};
     GetWindowRect(window, &outer);
+    return outer;
+}
+
+int widthOf(HWND window) {
+    const RECT outer = outerOf(window);
     return outer.right - outer.left;
+}
+
+// Twice the distance between two rectangles' centres, the larger of across and down.
+long centreDrift2(const RECT& a, const RECT& b) {
+    return std::max(std::abs(a.left + a.right - b.left - b.right),
+                    std::abs(a.top + a.bottom - b.top - b.bottom));
 }
 
 HWND childOfClass(HWND parent, const wchar_t* windowClass) {
@@ -59,7 +71,8 @@ protected:
     explicit EndToEnd(NotepadPlace notepadPlace = NotepadPlace::ProgramFolder)
         : kebo(notepadPlace) {}
 
-    // Waits until the launcher window has finished its opening growth.
+    // Waits until the launcher window has finished its opening growth; notes where it was first
+    // seen with a client area.
     HWND waitForGrownWindow() {
         HWND window = nullptr;
         EXPECT_TRUE(waitFor([&] { return (window = kebo.launcherWindow()) != nullptr; }, 20s));
@@ -71,6 +84,11 @@ protected:
         auto steadySince = Clock::now();
         waitFor(
             [&] {
+                RECT client{};
+                if (!shown_ && GetClientRect(window, &client) != FALSE &&
+                    IsRectEmpty(&client) == FALSE) {
+                    shown_ = outerOf(window);
+                }
                 const int width = widthOf(window);
                 smallest = std::min(smallest, width);
                 if (width != last) {
@@ -156,6 +174,7 @@ protected:
 
     KeboProcess kebo;
     HWND lastBox_ = nullptr;
+    std::optional<RECT> shown_;
 };
 
 TEST_F(EndToEnd, ALaunchThenTheClosingDialogueThroughToTheFarewell) {
@@ -169,9 +188,21 @@ TEST_F(EndToEnd, ALaunchThenTheClosingDialogueThroughToTheFarewell) {
     EXPECT_EQ(style & (WS_CAPTION | WS_SYSMENU | WS_MINIMIZEBOX | WS_MAXIMIZEBOX | WS_THICKFRAME),
               static_cast<DWORD>(WS_CAPTION | WS_SYSMENU | WS_MINIMIZEBOX));
 
+    // Grown about the centre it was first shown at (the last tick adds 70 twips on the right).
+    ASSERT_TRUE(shown_);
+    const long openingDrift2 = centreDrift2(outerOf(launcher), *shown_);
+    EXPECT_LE(openingDrift2, 8);
+
     launch(launcher);
     EXPECT_TRUE(waitFor([&] { return !kebo.notepadMarker().empty(); }, 20s));
     EXPECT_EQ(kebo.notepadMarker(), "started, show " + std::to_string(SW_SHOWNORMAL) + "\n");
+
+    // Moved elsewhere, as by the user; the farewell shrinks it about its new centre.
+    const RECT before = outerOf(launcher);
+    SetWindowPos(launcher, nullptr, before.left - 200, before.top + 100, 0, 0,
+                 SWP_NOSIZE | SWP_NOZORDER | SWP_NOACTIVATE);
+    const RECT moved = outerOf(launcher);
+    ASSERT_EQ(moved.left, before.left - 200);
 
     PostMessageW(launcher, WM_SYSCOMMAND, SC_CLOSE, 0);
     answer(launcher, MessageId::MsgAskQuit, IDYES);
@@ -184,11 +215,13 @@ TEST_F(EndToEnd, ALaunchThenTheClosingDialogueThroughToTheFarewell) {
     const auto farewellStart = Clock::now();
 
     int narrowest = widthBefore;
+    long farewellDrift2 = 0;
     std::optional<DWORD> exitCode;
     waitFor(
         [&] {
-            if (IsWindow(launcher) != FALSE) {
+            if (IsWindow(launcher) != FALSE && IsIconic(launcher) == FALSE) {
                 narrowest = std::min(narrowest, widthOf(launcher));
+                farewellDrift2 = std::max(farewellDrift2, centreDrift2(outerOf(launcher), moved));
             }
             return (exitCode = kebo.waitForExit(0ms)).has_value();
         },
@@ -197,9 +230,12 @@ TEST_F(EndToEnd, ALaunchThenTheClosingDialogueThroughToTheFarewell) {
     ASSERT_TRUE(exitCode.has_value());
     EXPECT_EQ(*exitCode, 0U);
     EXPECT_LT(narrowest, widthBefore) << "the window did not shrink";
-    std::printf("farewell: %lld ms, whole run: %lld ms\n",
-                static_cast<long long>((end - farewellStart) / 1ms),
-                static_cast<long long>((end - start) / 1ms));
+    EXPECT_LE(farewellDrift2, 8);
+    std::printf(
+        "opening: centre off by %ld half pixels; farewell about the moved centre: off by "
+        "%ld half pixels, %lld ms; whole run: %lld ms\n",
+        openingDrift2, farewellDrift2, static_cast<long long>((end - farewellStart) / 1ms),
+        static_cast<long long>((end - start) / 1ms));
 }
 
 class EndToEndWithNotepadPlanted : public EndToEnd {
