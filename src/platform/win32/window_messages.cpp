@@ -70,7 +70,7 @@ std::optional<LRESULT> translateEvent(LauncherFrame& frame, UINT message, WPARAM
             }
             break;
         // Moved to a monitor of another DPI, or the DPI changed: new fonts and control places,
-        // and the window keeps its size in twips at the place Windows suggests.
+        // and the place Windows suggests reported at the new scale (the size in twips is kept).
         case WM_DPICHANGED: {
             frame.applyDpi(LOWORD(wParam));
             const RECT& suggested = *reinterpret_cast<const RECT*>(lParam);
