@@ -6,9 +6,11 @@
 #include <QWindow>
 #include <algorithm>
 #include <cmath>
+#include <cstdint>
 #include <cstdlib>
 #include <memory>
 #include <optional>
+#include <utility>
 
 namespace kebo::qt {
 
@@ -49,7 +51,31 @@ xcb_window_t frameOf(xcb_connection_t* c, xcb_window_t window) {
     }
 }
 
-// The client area and the frame's margins in device pixels, from the X server.
+// The frame's margins as the window manager announces them (_NET_FRAME_EXTENTS): they change
+// only with the frame itself, whereas the window's place in the frame is off for a moment while
+// the manager resizes the frame and then the window.
+std::optional<QMargins> announcedExtents(xcb_connection_t* c, xcb_window_t window) {
+    static constexpr char kName[] = "_NET_FRAME_EXTENTS";
+    static const xcb_atom_t atom = [c] {
+        const Reply<xcb_intern_atom_reply_t> reply(
+            xcb_intern_atom_reply(c, xcb_intern_atom(c, 1, sizeof kName - 1, kName), nullptr));
+        return reply ? reply->atom : xcb_atom_t{XCB_ATOM_NONE};
+    }();
+    if (atom == XCB_ATOM_NONE) {
+        return std::nullopt;
+    }
+    const Reply<xcb_get_property_reply_t> reply(xcb_get_property_reply(
+        c, xcb_get_property(c, 0, window, atom, XCB_ATOM_CARDINAL, 0, 4), nullptr));
+    if (!reply || reply->format != 32 || xcb_get_property_value_length(reply.get()) != 16) {
+        return std::nullopt;
+    }
+    const auto* extents = static_cast<const std::uint32_t*>(xcb_get_property_value(reply.get()));
+    // Left, right, top, bottom.
+    return QMargins(static_cast<int>(extents[0]), static_cast<int>(extents[2]),
+                    static_cast<int>(extents[1]), static_cast<int>(extents[3]));
+}
+
+// The outer rectangle and the frame's margins in device pixels, from the X server.
 std::optional<std::pair<QRect, QMargins>> fromX11(const QWindow& window) {
     auto* x11 = qGuiApp->nativeInterface<QNativeInterface::QX11Application>();
     if (x11 == nullptr) {
@@ -58,23 +84,30 @@ std::optional<std::pair<QRect, QMargins>> fromX11(const QWindow& window) {
     xcb_connection_t* c = x11->connection();
     const auto client = static_cast<xcb_window_t>(window.winId());
     const xcb_window_t frame = frameOf(c, client);
-    const auto frameCookie = xcb_get_geometry(c, frame);
-    const auto clientCookie = xcb_get_geometry(c, client);
-    const auto insideCookie = xcb_translate_coordinates(c, client, frame, 0, 0);
-    const Reply<xcb_get_geometry_reply_t> frameBox(xcb_get_geometry_reply(c, frameCookie, nullptr));
-    const Reply<xcb_get_geometry_reply_t> clientBox(
-        xcb_get_geometry_reply(c, clientCookie, nullptr));
-    const Reply<xcb_translate_coordinates_reply_t> inside(
-        xcb_translate_coordinates_reply(c, insideCookie, nullptr));
-    if (!frameBox || !clientBox || !inside) {
+    const Reply<xcb_get_geometry_reply_t> box(
+        xcb_get_geometry_reply(c, xcb_get_geometry(c, frame), nullptr));
+    if (!box) {
         return std::nullopt;
     }
-    const QRect outer(frameBox->x, frameBox->y, frameBox->width + 2 * frameBox->border_width,
-                      frameBox->height + 2 * frameBox->border_width);
-    const QRect area(outer.x() + inside->dst_x, outer.y() + inside->dst_y, clientBox->width,
-                     clientBox->height);
-    return std::pair{area, QMargins(area.left() - outer.left(), area.top() - outer.top(),
-                                    outer.right() - area.right(), outer.bottom() - area.bottom())};
+    const QRect outer(box->x, box->y, box->width + 2 * box->border_width,
+                      box->height + 2 * box->border_width);
+    if (frame == client) {
+        return std::pair{outer, QMargins()};
+    }
+    if (const auto extents = announcedExtents(c, client)) {
+        return std::pair{outer, *extents};
+    }
+    const auto sizeCookie = xcb_get_geometry(c, client);
+    const auto insideCookie = xcb_translate_coordinates(c, client, frame, 0, 0);
+    const Reply<xcb_get_geometry_reply_t> size(xcb_get_geometry_reply(c, sizeCookie, nullptr));
+    const Reply<xcb_translate_coordinates_reply_t> inside(
+        xcb_translate_coordinates_reply(c, insideCookie, nullptr));
+    if (!size || !inside) {
+        return std::nullopt;
+    }
+    return std::pair{
+        outer, QMargins(inside->dst_x, inside->dst_y, outer.width() - inside->dst_x - size->width,
+                        outer.height() - inside->dst_y - size->height)};
 }
 
 }  // namespace
@@ -82,10 +115,12 @@ std::optional<std::pair<QRect, QMargins>> fromX11(const QWindow& window) {
 FramedWindow framedWindow(const QWindow& window) {
     if (const auto native = fromX11(window)) {
         const double scale = window.devicePixelRatio();
-        const QRectF client(QRectF(native->first).topLeft() / scale,
-                            QRectF(native->first).size() / scale);
-        const QMarginsF frame = QMarginsF(native->second) / scale;
-        return {outerOf(client, frame), frame};
+        const QRectF outer(QRectF(native->first).topLeft() / scale,
+                           QRectF(native->first).size() / scale);
+        const int left = roundHalfUp(outer.left());
+        const int top = roundHalfUp(outer.top());
+        return {{left, top, roundHalfUp(outer.right()) - left, roundHalfUp(outer.bottom()) - top},
+                QMarginsF(native->second) / scale};
     }
     const QMarginsF frame(window.frameMargins());
     return {outerOf(QRectF(window.geometry()), frame), frame};

@@ -19,9 +19,9 @@ struct FramedWindow {
     QMarginsF frame;
 };
 
-// The window as the windowing system has it now. On X11 it is asked of the X server, so that the
-// frame and the window inside it are of one moment: Qt hears of the window's own changes late,
-// and of a new frame at once. Elsewhere it is what Qt last heard. The frame is empty while the
+// The window as the windowing system has it now. On X11 the frame's rectangle is asked of the X
+// server: Qt hears of the window's own changes late and of a new frame at once, and would join an
+// old window to a new frame. Elsewhere it is what Qt last heard. The frame is empty while the
 // window is undecorated.
 FramedWindow framedWindow(const QWindow& window);
 
