@@ -139,7 +139,8 @@ protected:
         PostMessageW(button, BM_CLICK, 0, 0);
         answer(launcher, MessageId::MsgAskOpen, IDYES);
         answer(launcher, MessageId::MsgPleaseWait, IDOK);
-        EXPECT_FALSE(IsWindowEnabled(button));
+        // The box is gone a moment before kebo has gone on to the waiting state.
+        EXPECT_TRUE(waitFor([&] { return IsWindowEnabled(button) == FALSE; }, 5s));
 
         // The bar creeps up until the program is ready.
         std::vector<int> positions{0};
