@@ -7,6 +7,10 @@ bool WindowEvents::handlersBlocked() {
     return platform.ended() || platform.messageBoxOpen();
 }
 
+void WindowEvents::handlerDone() {
+    form_.platform().applyWindowGeometry();
+}
+
 void WindowEvents::start() {
     form_.Form_Load();
     form_.platform().showWindowCentred();
@@ -27,11 +31,13 @@ void WindowEvents::timerTick(Timer timer) {
             form_.Timer3_Timer();
             break;
     }
+    handlerDone();
 }
 
 void WindowEvents::click() {
     if (!handlersBlocked()) {
         form_.Command1_Click();
+        handlerDone();
     }
 }
 
@@ -46,7 +52,12 @@ bool WindowEvents::closeRequest(std::int16_t reason) {
     }
     std::int16_t cancel = 0;
     form_.Form_QueryUnload(cancel, reason);
+    handlerDone();
     return cancel != 0;
+}
+
+void WindowEvents::geometryReported(const PixelRect& outer) {
+    form_.platform().windowGeometryReported(outer);
 }
 
 }  // namespace kebo

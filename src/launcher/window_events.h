@@ -7,6 +7,9 @@
 // a click cannot happen, and an ordinary close request is refused without a word, as the box is
 // modal to the window. Only the end of the session and the task manager still end the program.
 // After the program has ended nothing is delivered at all.
+//
+// What a handler writes to the window's geometry reaches the window once, after the handler
+// returns: an animation step is one move-and-resize, never four shapes in a row.
 #pragma once
 
 #include <cstdint>
@@ -26,9 +29,13 @@ public:
     void click();
     // Returns true when the close is refused and the window stays.
     bool closeRequest(std::int16_t reason);
+    // The window's outer rectangle as the windowing system reports it; delivered while a box is
+    // open too, as the user may move the window meanwhile.
+    void geometryReported(const PixelRect& outer);
 
 private:
     bool handlersBlocked();
+    void handlerDone();
 
     Form1& form_;
 };

@@ -1,5 +1,8 @@
 #include "platform/platform.h"
 
+#include <algorithm>
+#include <cmath>
+
 namespace kebo {
 
 namespace {
@@ -22,6 +25,66 @@ private:
 
 }  // namespace
 
+void Platform::setWindowLeft(int twips) {
+    TwipsRect rect = geometry_.record();
+    rect.left = twips;
+    geometry_.write(rect);
+}
+
+void Platform::setWindowTop(int twips) {
+    TwipsRect rect = geometry_.record();
+    rect.top = twips;
+    geometry_.write(rect);
+}
+
+void Platform::setWindowWidth(int twips) {
+    TwipsRect rect = geometry_.record();
+    rect.width = std::max(twips, 0);
+    geometry_.write(rect);
+}
+
+void Platform::setWindowHeight(int twips) {
+    TwipsRect rect = geometry_.record();
+    rect.height = std::max(twips, 0);
+    geometry_.write(rect);
+}
+
+void Platform::showWindowCentred() {
+    const PixelRect screen = screenArea();
+    const double perPixel = twipsPerPixel();
+    TwipsRect rect = geometry_.record();
+    rect.left = static_cast<int>(
+        std::lround(((2 * screen.left + screen.width) * perPixel - rect.width) / 2));
+    rect.top = static_cast<int>(
+        std::lround(((2 * screen.top + screen.height) * perPixel - rect.height) / 2));
+    geometry_.write(rect);
+    applyWindowGeometry();
+    showWindow();
+}
+
+void Platform::setWindowState(WindowState state) {
+    applyWindowGeometry();
+    applyWindowState(state);
+}
+
+void Platform::applyWindowGeometry() {
+    if (ended_) {
+        return;
+    }
+    if (const auto rect = geometry_.toApply(twipsPerPixel())) {
+        applyWindowRect(*rect);
+    }
+}
+
+void Platform::windowGeometryReported(const PixelRect& outer) {
+    if (ended_) {
+        return;
+    }
+    if (const auto rect = geometry_.reported(outer, twipsPerPixel())) {
+        applyWindowRect(*rect);
+    }
+}
+
 void Platform::setTimerInterval(Timer timer, int ms) {
     timerIntervals_[indexOf(timer)] = ms;
     applyTimerInterval(timer, ms);
@@ -32,6 +95,7 @@ int Platform::timerInterval(Timer timer) const {
 }
 
 int Platform::showMessageBox(std::string_view text, std::string_view caption, unsigned style) {
+    applyWindowGeometry();
     const OpenBoxCount open(openMessageBoxes_);
     return runMessageBox(text, caption, style);
 }
@@ -41,6 +105,7 @@ std::string Platform::localFileName(std::string_view programName) {
 }
 
 void Platform::endProgram() {
+    applyWindowGeometry();
     ended_ = true;
     terminate();
 }

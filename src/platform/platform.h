@@ -10,6 +10,8 @@
 #include <string>
 #include <string_view>
 
+#include "platform/window_geometry.h"
+
 namespace kebo {
 
 enum class Timer { Timer1, Timer2, Timer3 };
@@ -37,25 +39,27 @@ public:
     Platform& operator=(const Platform&) = delete;
     virtual ~Platform() = default;
 
-    // Outer window geometry in twips, as the window really is after any adjustment the windowing
-    // system made (a minimum size, rounding to whole pixels).
-    virtual int windowLeft() const = 0;
-    virtual int windowTop() const = 0;
-    virtual int windowWidth() const = 0;
-    virtual int windowHeight() const = 0;
+    // The window's outer geometry in twips, frame included. One record for every backend: a
+    // handler reads back exactly what it wrote, and what the windowing system changes itself (the
+    // user moves the window, a minimum size holds it) comes back into it.
+    int windowLeft() const { return geometry_.record().left; }
+    int windowTop() const { return geometry_.record().top; }
+    int windowWidth() const { return geometry_.record().width; }
+    int windowHeight() const { return geometry_.record().height; }
 
-    // Take effect at once. Left and top move the window keeping its size; width and height resize
-    // it keeping its top-left corner. A negative size is treated as 0.
-    virtual void setWindowLeft(int twips) = 0;
-    virtual void setWindowTop(int twips) = 0;
-    virtual void setWindowWidth(int twips) = 0;
-    virtual void setWindowHeight(int twips) = 0;
+    // Left and top move the window keeping its size; width and height resize it keeping its
+    // top-left corner. A negative size is treated as 0. All that one event writes reaches the
+    // window at once, as a single move-and-resize (see applyWindowGeometry).
+    void setWindowLeft(int twips);
+    void setWindowTop(int twips);
+    void setWindowWidth(int twips);
+    void setWindowHeight(int twips);
     // Moves the window so that its left edge is at `leftTwips`, keeping its top and its size.
-    virtual void moveWindow(int leftTwips) = 0;
+    void moveWindow(int leftTwips) { setWindowLeft(leftTwips); }
 
     // Shows the window for the first time, centred on the screen at the size it has now.
-    virtual void showWindowCentred() = 0;
-    virtual void setWindowState(WindowState state) = 0;
+    void showWindowCentred();
+    void setWindowState(WindowState state);
     // The pointer shown over the window.
     virtual void setMousePointer(MousePointer pointer) = 0;
 
@@ -103,12 +107,32 @@ public:
     void endProgram();
     bool ended() const { return ended_; }
 
+    // Hands the geometry written since the last call to the window, as one move-and-resize. The
+    // event delivery calls it after every handler. Whatever passes control to the windowing
+    // system inside a handler calls it first (the first show, a message box, a change of window
+    // state, the end of the program), so that the window is where the handler put it by then:
+    // the farewell's last shrink is seen before the window is minimised.
+    void applyWindowGeometry();
+    // The backend's word of the window's outer rectangle, whenever the windowing system reports
+    // it: a change the program made, late or not, or one from outside, which the record takes
+    // over. A rectangle that differs from what was applied only by the rounding changes nothing.
+    void windowGeometryReported(const PixelRect& outer);
+    // 1440 twips per inch at the window's logical DPI.
+    virtual double twipsPerPixel() const = 0;
+
 protected:
+    // Where the window is centred when first shown, in pixels.
+    virtual PixelRect screenArea() const = 0;
+    // Moves and resizes the window to the outer rectangle, in one change.
+    virtual void applyWindowRect(const PixelRect& outer) = 0;
+    virtual void showWindow() = 0;
+    virtual void applyWindowState(WindowState state) = 0;
     virtual void applyTimerInterval(Timer timer, int ms) = 0;
     virtual int runMessageBox(std::string_view text, std::string_view caption, unsigned style) = 0;
     virtual void terminate() = 0;
 
 private:
+    WindowGeometry geometry_;
     std::array<int, kTimerCount> timerIntervals_{};
     int openMessageBoxes_ = 0;
     bool ended_ = false;

@@ -13,13 +13,17 @@ using test::clickAndAgree;
 using test::runLaunchToEnd;
 using test::startOpened;
 
-SimConfig scaled(double twipsPerPixel, int minOuterWidthPx = 0, FrameMargins frame = {}) {
+SimConfig scaled(double twipsPerPixel, int minOuterWidthPx = 0, FrameMargins frame = {},
+                 int reportLagMs = 0) {
     SimConfig config;
     config.twipsPerPixel = twipsPerPixel;
     config.minOuterWidthPx = minOuterWidthPx;
     config.frame = frame;
+    config.reportLagMs = reportLagMs;
     return config;
 }
+
+constexpr FrameMargins kNoFrame{0, 0, 0, 0};
 
 // The width read back after each tick of the opening animation, up to the tick that stops it.
 std::vector<int> openingWidths(SimPlatform& p) {
@@ -40,9 +44,10 @@ TEST(OpeningAnimation, StopsOnTheFirstTickThatReaches4700AndEndsAt4770) {
         int widthBeforeLastTick;  // the last tick reads back this + one step, >= 4700
     };
     const Case cases[] = {
-        {scaled(1, 0, {0, 0, 0, 0}), 100, 47, 4600},  // reads back exactly 4700
-        {scaled(15), 195, 44, 4605},                  // steps of 7 px jump to 4710
-        {scaled(9, 100), 999, 39, 4662},              // 100 px minimum; jumps to 4761
+        {scaled(15, 0, kNoFrame), 100, 47, 4600},      // reads back exactly 4700
+        {scaled(15, 0, kNoFrame, 25), 100, 47, 4600},  // X11's late reports change nothing
+        {scaled(15), 190, 47, 4690},                   // held at its 6 px frame: 4790
+        {scaled(9, 100), 1000, 38, 4600},              // held at a 100 px minimum
     };
     for (const Case& c : cases) {
         SimulatedProgram program(c.config);
@@ -54,36 +59,41 @@ TEST(OpeningAnimation, StopsOnTheFirstTickThatReaches4700AndEndsAt4770) {
 
         // Stopped for good: nothing moves any more.
         SimPlatform& p = program.platform;
+        const PixelRect window = p.windowRect();
         const int left = p.windowLeft(), top = p.windowTop(), height = p.windowHeight();
         p.advance(1000);
         EXPECT_EQ(p.windowWidth(), 4770);
         EXPECT_EQ(p.windowLeft(), left);
         EXPECT_EQ(p.windowTop(), top);
         EXPECT_EQ(p.windowHeight(), height);
+        EXPECT_EQ(p.windowRect(), window);
+        EXPECT_EQ(window.width, static_cast<int>(std::lround(4770 / c.config.twipsPerPixel)));
     }
 }
 
-TEST(OpeningAnimation, GrowsAboutTheCentreItStartsFrom) {
-    // A tick asks for 100 twips more width and a left edge 50 further out, but the window only
-    // takes whole pixels: the width may land half a pixel off (a quarter at the centre) and the
-    // left edge half a pixel, so the centre may drift 3/4 pixel a tick at most, and not at all
-    // when a pixel divides 25 twips. Height and top alike.
-    for (const double twipsPerPixel : {5.0, 15.0}) {
-        const double driftPerTick = std::fmod(25, twipsPerPixel) == 0 ? 0 : 0.75 * twipsPerPixel;
-        SimulatedProgram program(scaled(twipsPerPixel));
+TEST(OpeningAnimation, GrowsAboutTheCentreInOneWindowChangeATick) {
+    // The window takes whole pixels, its edges rounded: its centre stays within a pixel of where
+    // it was shown. The last tick adds 70 twips on the right only.
+    for (const SimConfig& config : {scaled(15), scaled(12), scaled(9, 0, kNoFrame, 25)}) {
+        SimulatedProgram program(config);
         SimPlatform& p = program.platform;
         p.start();
-        const auto centreX = [&p] { return p.windowLeft() + p.windowWidth() / 2.0; };
-        const auto centreY = [&p] { return p.windowTop() + p.windowHeight() / 2.0; };
-        const double startX = centreX(), startY = centreY();
-        // The last tick sets the final width keeping the left edge; it is not a growing step.
-        for (int tick = 1; p.timerInterval(Timer::Timer2) != 0; ++tick) {
+        const auto centreX2 = [&p] { return 2 * p.windowRect().left + p.windowRect().width; };
+        const auto centreY2 = [&p] { return 2 * p.windowRect().top + p.windowRect().height; };
+        const int startX2 = centreX2(), startY2 = centreY2();
+        EXPECT_NEAR(startX2, config.screenWidthPx, 1);
+        EXPECT_NEAR(startY2, config.screenHeightPx, 1);
+        const int changesAtShow = p.windowChanges();
+        int ticks = 0;
+        while (p.timerInterval(Timer::Timer2) != 0) {
             p.advance(kShortestTimerPeriodMs);
-            if (p.timerInterval(Timer::Timer2) != 0) {
-                ASSERT_LE(std::abs(centreX() - startX), tick * driftPerTick) << "tick " << tick;
-                ASSERT_LE(std::abs(centreY() - startY), tick * driftPerTick) << "tick " << tick;
-            }
+            ++ticks;
+            const double lastStep = p.timerInterval(Timer::Timer2) == 0 ? 70 : 0;
+            ASSERT_LE(std::abs(centreX2() - startX2), 2 + lastStep / config.twipsPerPixel)
+                << "tick " << ticks;
+            ASSERT_LE(std::abs(centreY2() - startY2), 2) << "tick " << ticks;
         }
+        EXPECT_EQ(p.windowChanges() - changesAtShow, ticks);
     }
 }
 

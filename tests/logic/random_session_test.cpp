@@ -69,6 +69,7 @@ private:
         config.randomSeed = seed;
         config.twipsPerPixel = std::array{15.0, 12.0, 9.0}[seed % 3];
         config.minOuterWidthPx = seed % 2 == 0 ? 0 : 112;
+        config.reportLagMs = seed % 5 < 2 ? 25 : 0;
         return config;
     }
 
@@ -143,6 +144,12 @@ private:
         const float progress = program_.form.state().progress;
         if (progress < 0 || progress > 10500) {
             fail("progress " + std::to_string(progress));
+        }
+        const TwipsRect record{p_.windowLeft(), p_.windowTop(), p_.windowWidth(),
+                               p_.windowHeight()};
+        if (!p_.ended() && !p_.reportsPending() &&
+            p_.windowRect() != toPixels(record, p_.twipsPerPixel())) {
+            fail("the window is not where its geometry puts it");
         }
         if (p_.ended()) {
             checkEnd();

@@ -1,8 +1,9 @@
 #!/usr/bin/env bash
 # Drives the real kebo program on an X display with a window manager, as a user would:
-#   1. the window grows to 4770 twips about the screen's centre; the window manager's close
-#      request (Alt+F4) leads through the questions (Yes, Yes, No, No, Yes, OK) to the farewell: the window
-#      shrinks to 1700 twips or less, asks to be minimised and the process exits 0;
+#   1. the window grows to 4770 twips about the centre it was shown at; dragged by its title bar
+#      to another place, it keeps it; the window manager's close request (Alt+F4) leads through
+#      the questions (Yes, Yes, No, No, Yes, OK) to the farewell: the window shrinks about its new
+#      centre to 1700 twips or less, asks to be minimised and the process exits 0;
 #   2. a click and two answers start a launch; a picture of the window is taken while the red
 #      label shows; SIGTERM then ends the process at once with status 0;
 #   3. SIGHUP while a box is open ends the process at once with status 0;
@@ -68,7 +69,8 @@ start_kebo() {
     window=$(wait_window 10 ポムリナ) || fail "no window ポムリナ"
 }
 
-# Waits until the frame has kept its size for 300 ms; sets frame_x, frame_y, frame_w, frame_h.
+# Waits until the frame has kept its geometry for 300 ms; sets frame_x, frame_y, frame_w, frame_h
+# and the window's own client_x, client_y, client_w, client_h.
 wait_opened() {
     local last="" stable_since
     stable_since=$(now_ms)
@@ -83,7 +85,7 @@ wait_opened() {
         fi
         sleep 0.01
     done
-    read -r frame_x frame_y frame_w frame_h <<<"$last"
+    read -r frame_x frame_y frame_w frame_h client_x client_y client_w client_h <<<"$last"
 }
 
 # Answers the next message box, coming within $2 seconds (10 by default), with a key: y (Yes),
@@ -107,14 +109,31 @@ start_kebo
 wait_opened
 opening_ms=$(($(now_ms) - opening_start - 300))
 [ $((frame_w * 15)) -eq 4770 ] || fail "outer width ${frame_w} px, not 318 (4770 twips)"
-centre_dx=$((frame_x + frame_w / 2 - screen_w / 2))
-centre_dy=$((frame_y + frame_h / 2 - screen_h / 2))
-# Whole-pixel rounding moves the centre by up to half a pixel a tick over about 47 ticks.
-[ ${centre_dx#-} -le 32 ] && [ ${centre_dy#-} -le 32 ] ||
-    fail "the window grew away from the screen's centre by ${centre_dx},${centre_dy} px"
+# Shown as a single pixel at the screen's centre, the window got its frame around it there, and
+# grew about the centre of the framed window. Centres are doubled to stay in whole pixels.
+margin_l=$((client_x - frame_x))
+margin_t=$((client_y - frame_y))
+margin_r=$((frame_x + frame_w - client_x - client_w))
+margin_b=$((frame_y + frame_h - client_y - client_h))
+drift_x2=$((2 * frame_x + frame_w - (screen_w + 1 + margin_r - margin_l)))
+drift_y2=$((2 * frame_y + frame_h - (screen_h + 1 + margin_b - margin_t)))
+[ ${drift_x2#-} -le 8 ] && [ ${drift_y2#-} -le 8 ] ||
+    fail "the window grew away from its centre by ${drift_x2},${drift_y2} half pixels"
 echo "opened to ${frame_w}x${frame_h} px in about ${opening_ms} ms, centre off by" \
-    "${centre_dx},${centre_dy} px"
+    "${drift_x2},${drift_y2} half pixels"
 
+# The user drags the window by its title bar; the farewell shrinks it about its new centre.
+grab_x=$((frame_x + frame_w / 2))
+grab_y=$((frame_y + margin_t / 2))
+# Step by step, as a hand would: the window manager starts a move only on motion after the press.
+xdotool mousemove "$grab_x" "$grab_y" sleep 0.1 mousedown 1 sleep 0.1 \
+    mousemove $((grab_x - 20)) $((grab_y + 5)) sleep 0.1 \
+    mousemove $((grab_x - 300)) $((grab_y + 80)) sleep 0.1 mouseup 1
+wait_opened
+[ $((frame_x * 2 + frame_w)) -lt $((screen_w - 400)) ] ||
+    fail "the window was not dragged: frame at ${frame_x},${frame_y}"
+moved_x2=$((2 * frame_x + frame_w))
+moved_y2=$((2 * frame_y + frame_h))
 # Alt+F4 is the window manager's own close binding: it sends the close request with a real
 # timestamp to the active window, as the close button does.
 xdotool windowactivate --sync "$window" key alt+F4
@@ -129,13 +148,23 @@ farewell_ms=$(($(now_ms) - farewell_start))
 wait "$watch_pid" || true
 [ "$kebo_status" -eq 0 ] || fail "exit status $kebo_status after the farewell"
 grep -q iconify "$work/watch" || fail "the window did not ask to be minimised"
-last_width=$(awk '$2 == "size" { w = $3 } END { print w }' "$work/watch")
+# Minimised, the window manager rolls the frame up to its title bar: those are left out.
+framed() { awk -v title="$margin_t" '$2 == "frame" && $6 > title' "$work/watch"; }
+narrowest=$(framed | awk 'NR == 1 || $5 < w { w = $5 } END { print w }')
 # kebo ends right after its last resize, which the window manager may apply only after the
 # process has gone: allow the last two steps of 100 twips to be missing from what is seen here.
-[ -n "$last_width" ] && [ $((last_width * 15)) -le $((1700 + 2 * 100)) ] ||
-    fail "the window ended ${last_width} px wide, more than 1700 twips"
+[ -n "$narrowest" ] && [ $((narrowest * 15)) -le $((1700 + 2 * 100)) ] ||
+    fail "the window ended ${narrowest} px wide, more than 1700 twips"
+farewell_drift=$(framed | awk -v x2="$moved_x2" -v y2="$moved_y2" '{
+        dx = 2 * $3 + $5 - x2; dy = 2 * $4 + $6 - y2
+        if (dx < 0) dx = -dx; if (dy < 0) dy = -dy
+        if (dx > most) most = dx; if (dy > most) most = dy
+    } END { print most + 0 }')
+[ "$farewell_drift" -le 8 ] ||
+    fail "the farewell moved the window's centre by ${farewell_drift} half pixels"
 window_exists "$window" && fail "the window is still there"
-echo "farewell: shrank to ${last_width} px, minimised, exit 0 in ${farewell_ms} ms"
+echo "farewell: shrank to ${narrowest} px about the new centre (off by at most" \
+    "${farewell_drift} half pixels), minimised, exit 0 in ${farewell_ms} ms"
 
 echo "== SIGTERM during a launch"
 previous_box=""

@@ -1,8 +1,9 @@
 // What the end-to-end script needs from the X server that xdotool does not offer:
-//   x_tool frame WINDOW        prints the outer (frame) geometry "x y width height" in pixels
-//   x_tool watch WINDOW        prints "<ms> size W H" for every resize of the frame, "<ms> iconify"
-//                              when the window asks to be minimised, "<ms> gone" when it is
-//                              destroyed, then exits
+//   x_tool frame WINDOW        prints the outer (frame) geometry "x y width height" in pixels,
+//                              then the window's own "x y width height" inside it
+//   x_tool watch WINDOW        prints "<ms> frame X Y W H" for every change of the frame,
+//                              "<ms> iconify" when the window asks to be minimised, "<ms> gone"
+//                              when it is destroyed, then exits
 //   x_tool grab WINDOW FILE    saves a PNG of the window with its frame, waiting (up to 10 s)
 //                              for a moment when red text is visible in it
 //   x_tool startup             prints "ready <the X server's time>", then the first
@@ -22,20 +23,20 @@
 #include <string>
 #include <string_view>
 
+#include "x_frame.h"
+
 namespace {
+
+using kebo::test::clientGeometry;
+using kebo::test::frameGeometry;
+using kebo::test::frameOf;
+using kebo::test::rootOf;
+using kebo::test::xReply;
 
 struct Disconnect {
     void operator()(xcb_connection_t* c) const { xcb_disconnect(c); }
 };
 using Connection = std::unique_ptr<xcb_connection_t, Disconnect>;
-
-template <typename T>
-using Reply = std::unique_ptr<T, decltype(&std::free)>;
-
-template <typename T>
-Reply<T> reply(T* raw) {
-    return Reply<T>(raw, &std::free);
-}
 
 int fail(const char* message) {
     std::fprintf(stderr, "x_tool: %s\n", message);
@@ -43,47 +44,19 @@ int fail(const char* message) {
 }
 
 xcb_atom_t atom(xcb_connection_t* c, std::string_view name) {
-    auto r = reply(xcb_intern_atom_reply(
+    auto r = xReply(xcb_intern_atom_reply(
         c, xcb_intern_atom(c, 0, static_cast<std::uint16_t>(name.size()), name.data()), nullptr));
     return r ? r->atom : xcb_atom_t{XCB_ATOM_NONE};
 }
 
-xcb_window_t rootOf(xcb_connection_t* c) {
-    return xcb_setup_roots_iterator(xcb_get_setup(c)).data->root;
-}
-
-// The window manager's frame around `window`: its ancestor that is a child of the root.
-xcb_window_t frameOf(xcb_connection_t* c, xcb_window_t window) {
-    const xcb_window_t root = rootOf(c);
-    while (true) {
-        auto tree = reply(xcb_query_tree_reply(c, xcb_query_tree(c, window), nullptr));
-        if (!tree || tree->parent == root || tree->parent == XCB_WINDOW_NONE) {
-            return window;
-        }
-        window = tree->parent;
-    }
-}
-
-struct Rect {
-    int x, y, width, height;
-};
-
-bool frameGeometry(xcb_connection_t* c, xcb_window_t window, Rect& rect) {
-    auto g = reply(xcb_get_geometry_reply(c, xcb_get_geometry(c, frameOf(c, window)), nullptr));
-    if (!g) {
-        return false;
-    }
-    const int border = g->border_width;
-    rect = {g->x, g->y, g->width + 2 * border, g->height + 2 * border};
-    return true;
-}
-
 int printFrame(xcb_connection_t* c, xcb_window_t window) {
-    Rect r{};
-    if (!frameGeometry(c, window, r)) {
+    const auto frame = frameGeometry(c, window);
+    const auto client = clientGeometry(c, window);
+    if (!frame || !client) {
         return fail("no such window");
     }
-    std::printf("%d %d %d %d\n", r.x, r.y, r.width, r.height);
+    std::printf("%d %d %d %d %d %d %d %d\n", frame->x, frame->y, frame->width, frame->height,
+                client->x, client->y, client->width, client->height);
     return 0;
 }
 
@@ -109,13 +82,13 @@ int watch(xcb_connection_t* c, xcb_window_t window) {
     std::printf("0 ready\n");
     std::fflush(stdout);
     while (auto* raw = xcb_wait_for_event(c)) {
-        auto event = reply(raw);
+        auto event = xReply(raw);
         switch (event->response_type & 0x7F) {
             case XCB_CONFIGURE_NOTIFY: {
                 const auto* e = reinterpret_cast<xcb_configure_notify_event_t*>(event.get());
                 if (e->window == frame) {
-                    std::printf("%lld size %d %d\n", stamp(), e->width + 2 * e->border_width,
-                                e->height + 2 * e->border_width);
+                    std::printf("%lld frame %d %d %d %d\n", stamp(), e->x, e->y,
+                                e->width + 2 * e->border_width, e->height + 2 * e->border_width);
                 }
                 break;
             }
@@ -156,7 +129,7 @@ int startup(xcb_connection_t* c) {
     const xcb_atom_t more = atom(c, "_NET_STARTUP_INFO");
     std::string message;
     while (auto* raw = xcb_wait_for_event(c)) {
-        auto event = reply(raw);
+        auto event = xReply(raw);
         const auto* property = reinterpret_cast<xcb_property_notify_event_t*>(event.get());
         const auto* client = reinterpret_cast<xcb_client_message_event_t*>(event.get());
         if ((event->response_type & 0x7F) == XCB_PROPERTY_NOTIFY && property->atom == clock) {
@@ -196,12 +169,13 @@ int grab(int argc, char** argv, xcb_connection_t* c, xcb_window_t window, const 
     constexpr int kEnoughRedPixels = 100;
     QImage image;
     for (int attempt = 0; attempt < 200; ++attempt) {
-        Rect r{};
-        if (!frameGeometry(c, window, r)) {
+        const auto r = frameGeometry(c, window);
+        if (!r) {
             return fail("no such window");
         }
-        image =
-            QGuiApplication::primaryScreen()->grabWindow(0, r.x, r.y, r.width, r.height).toImage();
+        image = QGuiApplication::primaryScreen()
+                    ->grabWindow(0, r->x, r->y, r->width, r->height)
+                    .toImage();
         if (countPureRed(image) >= kEnoughRedPixels) {
             return image.save(file) ? 0 : fail("cannot write the picture");
         }

@@ -1,17 +1,20 @@
 #include "platform/qt/qt_platform.h"
 
+#include <QEvent>
 #include <QGuiApplication>
 #include <QLabel>
 #include <QProgressBar>
 #include <QPushButton>
 #include <QScreen>
 #include <QTimer>
+#include <QWindow>
 #include <algorithm>
 #include <chrono>
 #include <cmath>
 #include <cstdio>
 #include <cstdlib>
 #include <filesystem>
+#include <utility>
 
 #include "platform/directory_buffer.h"
 #include "platform/qt/display.h"
@@ -19,6 +22,7 @@
 #include "platform/qt/message_box.h"
 #include "platform/qt/program_search.h"
 #include "platform/qt/program_start.h"
+#include "platform/qt/window_frame.h"
 #include "platform/twips.h"
 
 namespace kebo::qt {
@@ -31,13 +35,30 @@ void exitAtOnce() {
     std::_Exit(0);
 }
 
-// The window's frame: title bar and borders, all 0 until the window manager decorated it.
-QMargins frameMargins(const QWidget& window) {
-    const QRect frame = window.frameGeometry();
-    const QRect client = window.geometry();
-    return {client.left() - frame.left(), client.top() - frame.top(),
-            frame.right() - client.right(), frame.bottom() - client.bottom()};
-}
+// The size is fixed (minimum = maximum), so that the user cannot resize the window, once it has
+// held still this long. Fixed again at every change, the window manager would read the new limits
+// before it applies the change, and resize the window first and move it after.
+constexpr int kHoldSizeAfterMs = 200;
+
+// Passes on the window's spontaneous moves, resizes and exposures: the moments Qt has heard from
+// the windowing system where the window is, and how the window manager framed it.
+class GeometryWatch final : public QObject {
+public:
+    explicit GeometryWatch(std::function<void()> changed) : changed_(std::move(changed)) {}
+
+protected:
+    bool eventFilter(QObject* watched, QEvent* event) override {
+        const QEvent::Type type = event->type();
+        if (event->spontaneous() &&
+            (type == QEvent::Move || type == QEvent::Resize || type == QEvent::Expose)) {
+            changed_();
+        }
+        return QObject::eventFilter(watched, event);
+    }
+
+private:
+    std::function<void()> changed_;
+};
 
 }  // namespace
 
@@ -57,93 +78,59 @@ QtPlatform::QtPlatform(QtPlatformOptions options)
                          [this, i] { events_->timerTick(static_cast<Timer>(i)); });
         timers_[i] = timer;
     }
+    holdSize_ = new QTimer(window_.get());
+    holdSize_->setSingleShot(true);
+    holdSize_->setInterval(kHoldSizeAfterMs);
+    QObject::connect(holdSize_, &QTimer::timeout, window_.get(),
+                     [this] { window_->setFixedSize(window_->size()); });
+    // Until it is shown the window is Qt's alone, unframed: the X server hears of it only then.
+    const QRect loaded = window_->geometry();
+    windowGeometryReported({loaded.x(), loaded.y(), loaded.width(), loaded.height()});
 }
 
 QtPlatform::~QtPlatform() = default;
 
-int QtPlatform::toPixels(int twips) const {
-    return twipsToPixels(twips, twipsPerPixel_);
-}
-
-int QtPlatform::toTwips(int pixels) const {
-    return pixelsToTwips(pixels, twipsPerPixel_);
-}
-
-QRect QtPlatform::outer() const {
-    if (lastSet_ && std::chrono::steady_clock::now() - lastSet_->at < kEchoTime) {
-        return lastSet_->outer;
+void QtPlatform::reportGeometry() {
+    const QWindow* handle = window_->windowHandle();
+    // A minimised window has no place of its own to report.
+    if (events_ == nullptr || handle == nullptr || window_->isMinimized()) {
+        return;
     }
-    return window_->frameGeometry();
+    const FramedWindow now = framedWindow(*handle);
+    frame_ = now.frame;
+    events_->geometryReported(now.outer);
 }
 
-void QtPlatform::setOuter(const QRect& outer) {
-    const QRect before = this->outer();
-    const QMargins frame = frameMargins(*window_);
-    const QSize client(std::max(outer.width() - frame.left() - frame.right(), 1),
-                       std::max(outer.height() - frame.top() - frame.bottom(), 1));
-    if (outer.topLeft() != before.topLeft()) {
-        window_->move(outer.topLeft());
-    }
-    if (outer.size() != before.size()) {
-        // The size is fixed (minimum = maximum) so that the user cannot resize the window. The
-        // old limits are lifted first: the window manager would hold a growing window at the
-        // maximum still in force, and a shrinking one at the minimum.
-        window_->setMinimumSize(0, 0);
-        window_->setMaximumSize(QWIDGETSIZE_MAX, QWIDGETSIZE_MAX);
-        window_->resize(client);
-        window_->setFixedSize(client);
-    }
-    lastSet_ =
-        LastSet{QRect(outer.topLeft(), client.grownBy(frame)), std::chrono::steady_clock::now()};
-}
-
-int QtPlatform::windowLeft() const {
-    return toTwips(outer().x());
-}
-int QtPlatform::windowTop() const {
-    return toTwips(outer().y());
-}
-int QtPlatform::windowWidth() const {
-    return toTwips(outer().width());
-}
-int QtPlatform::windowHeight() const {
-    return toTwips(outer().height());
-}
-
-void QtPlatform::setWindowLeft(int twips) {
-    QRect rect = outer();
-    rect.moveLeft(toPixels(twips));
-    setOuter(rect);
-}
-void QtPlatform::setWindowTop(int twips) {
-    QRect rect = outer();
-    rect.moveTop(toPixels(twips));
-    setOuter(rect);
-}
-void QtPlatform::moveWindow(int leftTwips) {
-    setWindowLeft(leftTwips);
-}
-
-void QtPlatform::setWindowWidth(int twips) {
-    QRect rect = outer();
-    rect.setWidth(toPixels(std::max(twips, 0)));
-    setOuter(rect);
-}
-void QtPlatform::setWindowHeight(int twips) {
-    QRect rect = outer();
-    rect.setHeight(toPixels(std::max(twips, 0)));
-    setOuter(rect);
-}
-
-void QtPlatform::showWindowCentred() {
+PixelRect QtPlatform::screenArea() const {
     const QRect screen = QGuiApplication::primaryScreen()->geometry();
-    QRect rect = outer();
-    rect.moveCenter(screen.center());
-    setOuter(rect);
-    window_->show();
+    return {screen.x(), screen.y(), screen.width(), screen.height()};
 }
 
-void QtPlatform::setWindowState(WindowState state) {
+void QtPlatform::applyWindowRect(const PixelRect& outer) {
+    // Limits still in force would hold a growing window at the maximum, a shrinking one at the
+    // minimum.
+    window_->setMinimumSize(0, 0);
+    window_->setMaximumSize(QWIDGETSIZE_MAX, QWIDGETSIZE_MAX);
+    window_->setGeometry(clientFor(outer, frame_));
+    holdSize_->start();
+}
+
+void QtPlatform::showWindow() {
+    window_->show();
+    // One report for all that Qt heard at once: a move, a resize and an exposure often come
+    // together.
+    geometryWatch_ = std::make_unique<GeometryWatch>([this] {
+        if (!std::exchange(reportDue_, true)) {
+            QTimer::singleShot(0, window_.get(), [this] {
+                reportDue_ = false;
+                reportGeometry();
+            });
+        }
+    });
+    window_->windowHandle()->installEventFilter(geometryWatch_.get());
+}
+
+void QtPlatform::applyWindowState(WindowState state) {
     const Qt::WindowStates current = window_->windowState();
     window_->setWindowState(state == WindowState::Minimised ? current | Qt::WindowMinimized
                                                             : current & ~Qt::WindowMinimized);

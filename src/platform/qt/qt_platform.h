@@ -2,9 +2,8 @@
 // the timers, the message boxes, the directory queries, the file test and the program start.
 #pragma once
 
-#include <QRect>
+#include <QMarginsF>
 #include <array>
-#include <chrono>
 #include <functional>
 #include <memory>
 #include <optional>
@@ -14,6 +13,7 @@
 #include "platform/clock_seeded_random.h"
 #include "platform/platform.h"
 
+class QObject;
 class QTimer;
 
 namespace kebo::qt {
@@ -39,19 +39,8 @@ public:
     // The window's event handlers; attached before the first event.
     void attach(WindowEvents& events) { events_ = &events; }
     LauncherWidget& window() { return *window_; }
-    double twipsPerPixel() const { return twipsPerPixel_; }
+    double twipsPerPixel() const override { return twipsPerPixel_; }
 
-    int windowLeft() const override;
-    int windowTop() const override;
-    int windowWidth() const override;
-    int windowHeight() const override;
-    void setWindowLeft(int twips) override;
-    void setWindowTop(int twips) override;
-    void setWindowWidth(int twips) override;
-    void setWindowHeight(int twips) override;
-    void moveWindow(int leftTwips) override;
-    void showWindowCentred() override;
-    void setWindowState(WindowState state) override;
     void setMousePointer(MousePointer pointer) override;
 
     void setButtonEnabled(bool enabled) override;
@@ -70,35 +59,31 @@ public:
     double nextRandom() override { return random_.next(); }
 
 protected:
+    PixelRect screenArea() const override;
+    void applyWindowRect(const PixelRect& outer) override;
+    void showWindow() override;
+    void applyWindowState(WindowState state) override;
     void applyTimerInterval(Timer timer, int ms) override;
     int runMessageBox(std::string_view text, std::string_view caption, unsigned style) override;
     void terminate() override;
 
 private:
-    int toPixels(int twips) const;
-    int toTwips(int pixels) const;
-    // The outer geometry in pixels. X11 applies a change later and reports it back later still,
-    // so that right after a change the window may still report an older one, which would make
-    // each tick of an animation build on a stale size. For a short while after a change, the
-    // geometry is the one set; after that, the window's own (moved by the user, say).
-    QRect outer() const;
-    // The client area never goes below 1 x 1 pixel: X11 windows cannot, and Qt would give an
-    // empty window a default size.
-    void setOuter(const QRect& outer);
+    // Tells the launcher where the window is, as Qt last heard it from the windowing system.
+    void reportGeometry();
     std::string searchPath() const;
-
-    static constexpr std::chrono::milliseconds kEchoTime{250};
-    struct LastSet {
-        QRect outer;
-        std::chrono::steady_clock::time_point at;
-    };
 
     QtPlatformOptions options_;
     double twipsPerPixel_;
     WindowEvents* events_ = nullptr;
     std::unique_ptr<LauncherWidget> window_;
+    std::unique_ptr<QObject> geometryWatch_;
+    bool reportDue_ = false;
+    // The window manager's frame as last reported; a change is applied around the client area
+    // with it.
+    QMarginsF frame_;
+    // Fixes the size again once the window has come to rest.
+    QTimer* holdSize_ = nullptr;
     std::array<QTimer*, kTimerCount> timers_{};
-    std::optional<LastSet> lastSet_;
     ClockSeededRandom random_;
 };
 

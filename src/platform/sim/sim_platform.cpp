@@ -18,11 +18,16 @@ struct ProgramEnded {};
 }  // namespace
 
 SimPlatform::SimPlatform(SimConfig config)
-    : config_(std::move(config)),
-      nowMs_(config_.clockStartMs),
-      widthPx_(outerWidthPx(Form1::kInitialClientWidth) + config_.frame.left + config_.frame.right),
-      heightPx_(outerHeightPx(Form1::kInitialClientHeight) + config_.frame.top +
-                config_.frame.bottom) {}
+    : config_(std::move(config)), nowMs_(config_.clockStartMs) {
+    // The window as loaded: its initial client area in its frame.
+    const FrameMargins& frame = config_.frame;
+    window_ = {
+        0, 0,
+        twipsToPixels(Form1::kInitialClientWidth, config_.twipsPerPixel) + frame.left + frame.right,
+        twipsToPixels(Form1::kInitialClientHeight, config_.twipsPerPixel) + frame.top +
+            frame.bottom};
+    windowGeometryReported(window_);
+}
 
 template <typename Event>
 void SimPlatform::deliver(Event event) {
@@ -75,6 +80,14 @@ bool SimPlatform::fireNextTickUpTo(std::int64_t limitMs) {
             nextIndex = i;
         }
     }
+    if (!reports_.empty() && reports_.front().dueMs <= limitMs &&
+        (next == nullptr || reports_.front().dueMs <= next->nextDueMs)) {
+        const Report report = reports_.front();
+        reports_.pop_front();
+        nowMs_ = std::max(nowMs_, report.dueMs);
+        deliver([this, &report] { events_->geometryReported(report.outer); });
+        return true;
+    }
     if (next == nullptr) {
         return false;
     }
@@ -101,6 +114,20 @@ bool SimPlatform::advanceUntil(const std::function<bool()>& done, std::int64_t l
         }
     }
     return done();
+}
+
+void SimPlatform::dragWindow(int dxPx, int dyPx) {
+    window_.left += dxPx;
+    window_.top += dyPx;
+    reportWindow();
+}
+
+void SimPlatform::reportWindow() {
+    if (config_.reportLagMs > 0) {
+        reports_.push_back({nowMs_ + config_.reportLagMs, window_});
+    } else {
+        deliver([this] { events_->geometryReported(window_); });
+    }
 }
 
 void SimPlatform::answer(int code) {
@@ -130,67 +157,24 @@ std::vector<MessageId> SimPlatform::boxIds() const {
     return ids;
 }
 
-int SimPlatform::toPixels(int twips) const {
-    return twipsToPixels(twips, config_.twipsPerPixel);
-}
-int SimPlatform::toTwips(int pixels) const {
-    return pixelsToTwips(pixels, config_.twipsPerPixel);
+PixelRect SimPlatform::screenArea() const {
+    return {0, 0, config_.screenWidthPx, config_.screenHeightPx};
 }
 
-int SimPlatform::outerWidthPx(int twips) const {
-    const int floor = std::max(config_.minOuterWidthPx, config_.frame.left + config_.frame.right);
-    return std::max(toPixels(std::max(twips, 0)), floor);
+void SimPlatform::applyWindowRect(const PixelRect& outer) {
+    ++windowChanges_;
+    const FrameMargins& frame = config_.frame;
+    window_ = {outer.left, outer.top,
+               std::max({outer.width, config_.minOuterWidthPx, frame.left + frame.right}),
+               std::max({outer.height, config_.minOuterHeightPx, frame.top + frame.bottom})};
+    reportWindow();
 }
 
-int SimPlatform::outerHeightPx(int twips) const {
-    const int floor = std::max(config_.minOuterHeightPx, config_.frame.top + config_.frame.bottom);
-    return std::max(toPixels(std::max(twips, 0)), floor);
-}
-
-int SimPlatform::clientWidth() const {
-    return toTwips(widthPx_ - config_.frame.left - config_.frame.right);
-}
-
-int SimPlatform::screenWidth() const {
-    return toTwips(config_.screenWidthPx);
-}
-int SimPlatform::screenHeight() const {
-    return toTwips(config_.screenHeightPx);
-}
-
-int SimPlatform::windowLeft() const {
-    return toTwips(leftPx_);
-}
-int SimPlatform::windowTop() const {
-    return toTwips(topPx_);
-}
-int SimPlatform::windowWidth() const {
-    return toTwips(widthPx_);
-}
-int SimPlatform::windowHeight() const {
-    return toTwips(heightPx_);
-}
-
-void SimPlatform::setWindowLeft(int twips) {
-    leftPx_ = toPixels(twips);
-}
-void SimPlatform::setWindowTop(int twips) {
-    topPx_ = toPixels(twips);
-}
-void SimPlatform::setWindowWidth(int twips) {
-    widthPx_ = outerWidthPx(twips);
-}
-void SimPlatform::setWindowHeight(int twips) {
-    heightPx_ = outerHeightPx(twips);
-}
-void SimPlatform::moveWindow(int leftTwips) {
-    leftPx_ = toPixels(leftTwips);
-}
-
-void SimPlatform::showWindowCentred() {
-    leftPx_ = (config_.screenWidthPx - widthPx_) / 2;
-    topPx_ = (config_.screenHeightPx - heightPx_) / 2;
-    shown_ = true;
+void SimPlatform::applyWindowState(WindowState state) {
+    windowState_ = state;
+    if (state == WindowState::Minimised) {
+        windowWhenMinimised_ = window_;
+    }
 }
 
 void SimPlatform::setProgressBarValue(float value) {

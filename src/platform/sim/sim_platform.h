@@ -49,6 +49,10 @@ struct SimConfig {
     // frame either.
     int minOuterWidthPx = 0;
     int minOuterHeightPx = 0;
+    // How long the windowing system takes to report a change of the window back. 0 reports it
+    // at once, within the call that made it, as Windows does; X11 reports it only later, after
+    // the program may have made the next changes.
+    int reportLagMs = 0;
     std::string windowsDirectory = "C:\\WINDOWS";
     std::string systemDirectory = "C:\\WINDOWS\\system32";
     std::uint64_t randomSeed = 1;
@@ -71,8 +75,10 @@ public:
     void click();
     // Returns true when the close was refused.
     bool requestClose(std::int16_t reason);
-    // Moves the clock on by `ms`, delivering every timer tick that comes due, in order of due
-    // time and then of timer.
+    // The user drags the window by this many pixels.
+    void dragWindow(int dxPx, int dyPx);
+    // Moves the clock on by `ms`, delivering every timer tick and report that comes due, in order
+    // of due time, reports first, and then of timer.
     void advance(std::int64_t ms);
     // Moves the clock on until `done` holds after an event, at most `limitMs`; returns `done()`.
     bool advanceUntil(const std::function<bool()>& done, std::int64_t limitMs);
@@ -100,6 +106,8 @@ public:
     const std::vector<std::string>& testedPaths() const { return testedPaths_; }
     int reseedCount() const { return reseeds_; }
     bool minimisedAtEnd() const { return minimisedAtEnd_; }
+    // The window's rectangle when it was last minimised.
+    const PixelRect& windowWhenMinimised() const { return windowWhenMinimised_; }
     bool shown() const { return shown_; }
 
     bool buttonEnabled() const { return buttonEnabled_; }
@@ -110,22 +118,15 @@ public:
     bool labelVisible() const { return labelVisible_; }
     MousePointer mousePointer() const { return pointer_; }
     WindowState windowState() const { return windowState_; }
-    int clientWidth() const;
-    int screenWidth() const;
-    int screenHeight() const;
+    // The window's outer rectangle as the windowing system has it, in pixels.
+    const PixelRect& windowRect() const { return window_; }
+    // How often the program moved or resized the window.
+    int windowChanges() const { return windowChanges_; }
+    // True while a change of the window has not been reported back yet.
+    bool reportsPending() const { return !reports_.empty(); }
 
     // --- Platform.
-    int windowLeft() const override;
-    int windowTop() const override;
-    int windowWidth() const override;
-    int windowHeight() const override;
-    void setWindowLeft(int twips) override;
-    void setWindowTop(int twips) override;
-    void setWindowWidth(int twips) override;
-    void setWindowHeight(int twips) override;
-    void moveWindow(int leftTwips) override;
-    void showWindowCentred() override;
-    void setWindowState(WindowState state) override { windowState_ = state; }
+    double twipsPerPixel() const override { return config_.twipsPerPixel; }
     void setMousePointer(MousePointer pointer) override { pointer_ = pointer; }
     void setButtonEnabled(bool enabled) override { buttonEnabled_ = enabled; }
     void setProgressBarVisible(bool visible) override { progressBarVisible_ = visible; }
@@ -139,6 +140,10 @@ public:
     double nextRandom() override;
 
 protected:
+    PixelRect screenArea() const override;
+    void applyWindowRect(const PixelRect& outer) override;
+    void showWindow() override { shown_ = true; }
+    void applyWindowState(WindowState state) override;
     void applyTimerInterval(Timer timer, int ms) override;
     int runMessageBox(std::string_view text, std::string_view caption, unsigned style) override;
     void terminate() override;
@@ -152,12 +157,15 @@ private:
 
     template <typename Event>
     void deliver(Event event);
-    // Delivers the earliest tick due at or before `limitMs`; false when there is none.
+    struct Report {
+        std::int64_t dueMs;
+        PixelRect outer;
+    };
+
+    // Delivers the earliest report or tick due at or before `limitMs`; false when there is none.
     bool fireNextTickUpTo(std::int64_t limitMs);
-    int toPixels(int twips) const;
-    int toTwips(int pixels) const;
-    int outerWidthPx(int twips) const;
-    int outerHeightPx(int twips) const;
+    // Reports the window's rectangle as it is now, at once or after the lag.
+    void reportWindow();
 
     SimConfig config_;
     WindowEvents* events_ = nullptr;
@@ -166,10 +174,9 @@ private:
     std::int64_t nowMs_;
     std::array<TimerSlot, kTimerCount> timers_{};
 
-    int leftPx_ = 0;
-    int topPx_ = 0;
-    int widthPx_;
-    int heightPx_;
+    PixelRect window_;
+    int windowChanges_ = 0;
+    std::deque<Report> reports_;
     bool shown_ = false;
     WindowState windowState_ = WindowState::Normal;
     MousePointer pointer_ = MousePointer::Default;
@@ -195,6 +202,7 @@ private:
     int reseeds_ = 0;
 
     bool minimisedAtEnd_ = false;
+    PixelRect windowWhenMinimised_;
 };
 
 }  // namespace kebo

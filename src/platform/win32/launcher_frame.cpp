@@ -126,6 +126,12 @@ bool LauncherFrame::createWindows(HINSTANCE instance) {
     return true;
 }
 
+PixelRect LauncherFrame::outerRect() const {
+    RECT outer{};
+    GetWindowRect(window_, &outer);
+    return {outer.left, outer.top, outer.right - outer.left, outer.bottom - outer.top};
+}
+
 double LauncherFrame::twipsPerPixel() const {
     return kebo::twipsPerPixel(dpi_);
 }

@@ -7,6 +7,8 @@
 
 #include <memory>
 
+#include "platform/twips.h"
+
 namespace kebo {
 class WindowEvents;
 }
@@ -27,6 +29,8 @@ public:
     HWND label() const { return label_; }
     HWND progressBar() const { return progressBar_; }
 
+    // The window's outer rectangle, frame included, as Windows has it.
+    PixelRect outerRect() const;
     // 1440 twips per inch at the window's logical DPI.
     double twipsPerPixel() const;
     // Makes new fonts and places the controls again for the window's new DPI.

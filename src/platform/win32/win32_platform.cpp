@@ -2,11 +2,9 @@
 
 #include <commctrl.h>
 
-#include <algorithm>
 #include <cmath>
 #include <cstdio>
 
-#include "platform/twips.h"
 #include "platform/win32/message_box.h"
 #include "platform/win32/program_start.h"
 #include "platform/win32/timer_ids.h"
@@ -14,90 +12,30 @@
 
 namespace kebo::win32 {
 
-namespace {
-
-constexpr UINT kKeepOrder = SWP_NOZORDER | SWP_NOACTIVATE;
-
-}  // namespace
-
-RECT Win32Platform::outerRect() const {
-    RECT outer{};
-    GetWindowRect(frame_.window(), &outer);
-    return outer;
+Win32Platform::Win32Platform(LauncherFrame& frame) : frame_(frame) {
+    windowGeometryReported(frame_.outerRect());
 }
 
-int Win32Platform::toPixels(int twips) const {
-    return twipsToPixels(twips, frame_.twipsPerPixel());
-}
-
-int Win32Platform::toTwips(int pixels) const {
-    return pixelsToTwips(pixels, frame_.twipsPerPixel());
-}
-
-void Win32Platform::moveTo(int left, int top) {
-    SetWindowPos(frame_.window(), nullptr, left, top, 0, 0, SWP_NOSIZE | kKeepOrder);
-}
-
-void Win32Platform::resizeTo(int width, int height) {
-    SetWindowPos(frame_.window(), nullptr, 0, 0, width, height, SWP_NOMOVE | kKeepOrder);
-}
-
-int Win32Platform::windowLeft() const {
-    return toTwips(outerRect().left);
-}
-
-int Win32Platform::windowTop() const {
-    return toTwips(outerRect().top);
-}
-
-int Win32Platform::windowWidth() const {
-    const RECT outer = outerRect();
-    return toTwips(outer.right - outer.left);
-}
-
-int Win32Platform::windowHeight() const {
-    const RECT outer = outerRect();
-    return toTwips(outer.bottom - outer.top);
-}
-
-void Win32Platform::setWindowLeft(int twips) {
-    moveTo(toPixels(twips), outerRect().top);
-}
-
-void Win32Platform::setWindowTop(int twips) {
-    moveTo(outerRect().left, toPixels(twips));
-}
-
-void Win32Platform::setWindowWidth(int twips) {
-    const RECT outer = outerRect();
-    resizeTo(toPixels(std::max(twips, 0)), outer.bottom - outer.top);
-}
-
-void Win32Platform::setWindowHeight(int twips) {
-    const RECT outer = outerRect();
-    resizeTo(outer.right - outer.left, toPixels(std::max(twips, 0)));
-}
-
-// Setting the left edge already keeps the top and the size.
-void Win32Platform::moveWindow(int leftTwips) {
-    setWindowLeft(leftTwips);
-}
-
-void Win32Platform::showWindowCentred() {
-    HWND window = frame_.window();
+PixelRect Win32Platform::screenArea() const {
     MONITORINFO monitor{};
     monitor.cbSize = sizeof monitor;
-    GetMonitorInfoW(MonitorFromWindow(window, MONITOR_DEFAULTTOPRIMARY), &monitor);
+    GetMonitorInfoW(MonitorFromWindow(frame_.window(), MONITOR_DEFAULTTOPRIMARY), &monitor);
     const RECT& area = monitor.rcWork;
-    const RECT outer = outerRect();
-    moveTo((area.left + area.right - (outer.right - outer.left)) / 2,
-           (area.top + area.bottom - (outer.bottom - outer.top)) / 2);
-    ShowWindow(window,
+    return {area.left, area.top, area.right - area.left, area.bottom - area.top};
+}
+
+void Win32Platform::applyWindowRect(const PixelRect& outer) {
+    SetWindowPos(frame_.window(), nullptr, outer.left, outer.top, outer.width, outer.height,
+                 SWP_NOZORDER | SWP_NOACTIVATE);
+}
+
+void Win32Platform::showWindow() {
+    ShowWindow(frame_.window(),
                stateWhenShown_ == WindowState::Minimised ? SW_SHOWMINIMIZED : SW_SHOWNORMAL);
     SetFocus(frame_.button());
 }
 
-void Win32Platform::setWindowState(WindowState state) {
+void Win32Platform::applyWindowState(WindowState state) {
     HWND window = frame_.window();
     if (IsWindowVisible(window) == FALSE) {
         stateWhenShown_ = state;

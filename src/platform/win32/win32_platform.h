@@ -11,19 +11,9 @@ namespace kebo::win32 {
 
 class Win32Platform final : public Platform {
 public:
-    explicit Win32Platform(LauncherFrame& frame) : frame_(frame) {}
+    explicit Win32Platform(LauncherFrame& frame);
 
-    int windowLeft() const override;
-    int windowTop() const override;
-    int windowWidth() const override;
-    int windowHeight() const override;
-    void setWindowLeft(int twips) override;
-    void setWindowTop(int twips) override;
-    void setWindowWidth(int twips) override;
-    void setWindowHeight(int twips) override;
-    void moveWindow(int leftTwips) override;
-    void showWindowCentred() override;
-    void setWindowState(WindowState state) override;
+    double twipsPerPixel() const override { return frame_.twipsPerPixel(); }
     void setMousePointer(MousePointer pointer) override;
 
     void setButtonEnabled(bool enabled) override;
@@ -39,17 +29,15 @@ public:
     double nextRandom() override;
 
 protected:
+    PixelRect screenArea() const override;
+    void applyWindowRect(const PixelRect& outer) override;
+    void showWindow() override;
+    void applyWindowState(WindowState state) override;
     void applyTimerInterval(Timer timer, int ms) override;
     int runMessageBox(std::string_view text, std::string_view caption, unsigned style) override;
     void terminate() override;
 
 private:
-    RECT outerRect() const;
-    int toPixels(int twips) const;
-    int toTwips(int pixels) const;
-    void moveTo(int left, int top);
-    void resizeTo(int width, int height);
-
     LauncherFrame& frame_;
     // Where the window state goes while the window has not been shown yet.
     WindowState stateWhenShown_ = WindowState::Normal;

@@ -62,6 +62,23 @@ std::optional<LRESULT> translateEvent(LauncherFrame& frame, UINT message, WPARAM
                 requestClose(frame, kCloseReasonSessionEnding);
             }
             return 0;
+        // Moved or resized, by the program or from outside: the user's drag, a minimum size. A
+        // minimised window's place is Windows' own. DefWindowProc still sends WM_MOVE and WM_SIZE.
+        case WM_WINDOWPOSCHANGED:
+            if (IsIconic(frame.window()) == FALSE) {
+                events.geometryReported(frame.outerRect());
+            }
+            break;
+        // Moved to a monitor of another DPI, or the DPI changed: new fonts and control places,
+        // and the place Windows suggests reported at the new scale (the size in twips is kept).
+        case WM_DPICHANGED: {
+            frame.applyDpi(LOWORD(wParam));
+            const RECT& suggested = *reinterpret_cast<const RECT*>(lParam);
+            events.geometryReported({suggested.left, suggested.top,
+                                     suggested.right - suggested.left,
+                                     suggested.bottom - suggested.top});
+            return 0;
+        }
         default:
             break;
     }
@@ -92,8 +109,8 @@ std::optional<LRESULT> keepKeyboard(LauncherFrame& frame, HWND window, UINT mess
     }
 }
 
-std::optional<LRESULT> adjustAppearance(LauncherFrame& frame, HWND window, UINT message,
-                                        WPARAM wParam, LPARAM lParam) {
+std::optional<LRESULT> adjustAppearance(LauncherFrame& frame, UINT message, WPARAM wParam,
+                                        LPARAM lParam) {
     switch (message) {
         case WM_CTLCOLORSTATIC:
             if (reinterpret_cast<HWND>(lParam) == frame.label()) {
@@ -110,14 +127,6 @@ std::optional<LRESULT> adjustAppearance(LauncherFrame& frame, HWND window, UINT 
                 return TRUE;
             }
             break;
-        case WM_DPICHANGED: {
-            frame.applyDpi(LOWORD(wParam));
-            const RECT& suggested = *reinterpret_cast<const RECT*>(lParam);
-            SetWindowPos(window, nullptr, suggested.left, suggested.top,
-                         suggested.right - suggested.left, suggested.bottom - suggested.top,
-                         SWP_NOZORDER | SWP_NOACTIVATE);
-            return 0;
-        }
         default:
             break;
     }
@@ -155,7 +164,7 @@ LRESULT CALLBACK launcherWindowProc(HWND window, UINT message, WPARAM wParam, LP
     if (const auto result = keepKeyboard(*frame, window, message, wParam)) {
         return *result;
     }
-    if (const auto result = adjustAppearance(*frame, window, message, wParam, lParam)) {
+    if (const auto result = adjustAppearance(*frame, message, wParam, lParam)) {
         return *result;
     }
     return DefWindowProcW(window, message, wParam, lParam);

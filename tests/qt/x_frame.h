@@ -1,0 +1,110 @@
+// The window manager's frame around a window, as the X server has it: what the user sees,
+// whatever the program believes.
+#pragma once
+
+#include <xcb/xcb.h>
+
+#include <cstdint>
+#include <cstdlib>
+#include <memory>
+#include <optional>
+#include <utility>
+#include <vector>
+
+namespace kebo::test {
+
+template <typename T>
+using XReply = std::unique_ptr<T, decltype(&std::free)>;
+
+template <typename T>
+XReply<T> xReply(T* raw) {
+    return XReply<T>(raw, &std::free);
+}
+
+inline xcb_window_t rootOf(xcb_connection_t* c) {
+    return xcb_setup_roots_iterator(xcb_get_setup(c)).data->root;
+}
+
+// The window manager's frame around `window`: its ancestor that is a child of the root, or the
+// window itself while it is undecorated.
+inline xcb_window_t frameOf(xcb_connection_t* c, xcb_window_t window) {
+    const xcb_window_t root = rootOf(c);
+    while (true) {
+        auto tree = xReply(xcb_query_tree_reply(c, xcb_query_tree(c, window), nullptr));
+        if (!tree || tree->parent == root || tree->parent == XCB_WINDOW_NONE) {
+            return window;
+        }
+        window = tree->parent;
+    }
+}
+
+struct XRect {
+    int x = 0;
+    int y = 0;
+    int width = 0;
+    int height = 0;
+    // Twice the centre, in whole pixels.
+    int centreX2() const { return 2 * x + width; }
+    int centreY2() const { return 2 * y + height; }
+};
+
+// The outer geometry of `window` with its frame, in pixels.
+inline std::optional<XRect> frameGeometry(xcb_connection_t* c, xcb_window_t window) {
+    auto g = xReply(xcb_get_geometry_reply(c, xcb_get_geometry(c, frameOf(c, window)), nullptr));
+    if (!g) {
+        return std::nullopt;
+    }
+    const int border = g->border_width;
+    return XRect{g->x, g->y, g->width + 2 * border, g->height + 2 * border};
+}
+
+// The window itself, without the frame, in root coordinates.
+inline std::optional<XRect> clientGeometry(xcb_connection_t* c, xcb_window_t window) {
+    auto g = xReply(xcb_get_geometry_reply(c, xcb_get_geometry(c, window), nullptr));
+    auto at = xReply(xcb_translate_coordinates_reply(
+        c, xcb_translate_coordinates(c, window, rootOf(c), 0, 0), nullptr));
+    if (!g || !at) {
+        return std::nullopt;
+    }
+    return XRect{at->dst_x, at->dst_y, g->width, g->height};
+}
+
+// Records, on a connection of its own, every ConfigureNotify of the root's children: the window
+// manager's frames, as the X server moves and resizes them.
+class FrameWatch {
+public:
+    FrameWatch() : c_(xcb_connect(nullptr, nullptr)) {
+        const std::uint32_t mask = XCB_EVENT_MASK_SUBSTRUCTURE_NOTIFY;
+        xcb_change_window_attributes(c_, rootOf(c_), XCB_CW_EVENT_MASK, &mask);
+        xcb_flush(c_);
+    }
+    FrameWatch(const FrameWatch&) = delete;
+    FrameWatch& operator=(const FrameWatch&) = delete;
+    ~FrameWatch() { xcb_disconnect(c_); }
+
+    // Every geometry `frame` was given up to now, in order.
+    std::vector<XRect> changesOf(xcb_window_t frame) {
+        // A round trip: the server has sent every earlier event by its reply.
+        std::free(xcb_get_input_focus_reply(c_, xcb_get_input_focus(c_), nullptr));
+        while (auto event = xReply(xcb_poll_for_event(c_))) {
+            if ((event->response_type & 0x7F) == XCB_CONFIGURE_NOTIFY) {
+                const auto* e = reinterpret_cast<const xcb_configure_notify_event_t*>(event.get());
+                seen_.push_back({e->window, XRect{e->x, e->y, e->width + 2 * e->border_width,
+                                                  e->height + 2 * e->border_width}});
+            }
+        }
+        std::vector<XRect> changes;
+        for (const auto& [window, rect] : seen_) {
+            if (window == frame) {
+                changes.push_back(rect);
+            }
+        }
+        return changes;
+    }
+
+private:
+    xcb_connection_t* c_;
+    std::vector<std::pair<xcb_window_t, XRect>> seen_;
+};
+
+}  // namespace kebo::test
