@@ -135,8 +135,13 @@ wait_opened
 moved_x2=$((2 * frame_x + frame_w))
 moved_y2=$((2 * frame_y + frame_h))
 # Alt+F4 is the window manager's own close binding: it sends the close request with a real
-# timestamp to the active window, as the close button does.
-xdotool windowactivate --sync "$window" key alt+F4
+# timestamp to the active window, as the close button does. On a busy machine openbox may still
+# be in the move when the keys come (the button's release waits in its queue), and a move takes
+# every key for itself: they are pressed again then.
+for _ in 1 2 3; do
+    xdotool windowactivate --sync "$window" key alt+F4
+    wait_window 3 KEBO >/dev/null && break
+done
 for key in y y n n y; do answer "$key"; done
 "$x_tool" watch "$window" >"$work/watch" &
 watch_pid=$!
