@@ -3,13 +3,14 @@
 # complaint fails), installs it into a scratch root with dpkg-deb -x, checks the files there, then
 # runs the installed kebo: --version and --help without a display, an unknown option, and the
 # window on this display with Qt's own options, ended by SIGTERM.
-# Usage: deb_test.sh SOURCE_DIR BUILD_DIR APP_ID VERSION  (run under with-display)
+# The package is built with the presets named "package", in their build directory; what is built
+# already is not built again.
+# Usage: deb_test.sh SOURCE_DIR APP_ID VERSION  (run under with-display)
 set -euo pipefail
 
 source_dir=$1
-build_dir=$2
-app_id=$3
-version=$4
+app_id=$2
+version=$3
 root=$(mktemp -d)
 kebo_pid=""
 cleanup() {
@@ -26,10 +27,12 @@ fail() {
 
 echo "== build the package"
 # At the lowest priority, so that the tests beside it that wait on real time are served first.
-cmake -S "$source_dir" --preset package -B "$build_dir" >/dev/null
-nice -n 19 cmake --build "$build_dir"
+cd "$source_dir"
+cmake --preset package >/dev/null
+nice -n 19 cmake --build --preset package
+build_dir=build/package  # the preset's
 rm -f "$build_dir"/*.deb
-(cd "$build_dir" && nice -n 19 cpack) >/dev/null
+nice -n 19 cpack --preset package >/dev/null
 deb=$(echo "$build_dir"/kebo_"$version"_*.deb)
 [ -f "$deb" ] || fail "no package kebo_${version}_*.deb"
 dpkg-deb -x "$deb" "$root"
