@@ -121,6 +121,8 @@ public:
     virtual double twipsPerPixel() const = 0;
 
 protected:
+    // The record in whole pixels, as the window is given it.
+    PixelRect windowRectPixels() const { return toPixels(geometry_.record(), twipsPerPixel()); }
     // Where the window is centred when first shown, in pixels.
     virtual PixelRect screenArea() const = 0;
     // Moves and resizes the window to the outer rectangle, in one change.

@@ -81,11 +81,12 @@ QtPlatform::QtPlatform(QtPlatformOptions options)
     holdSize_ = new QTimer(window_.get());
     holdSize_->setSingleShot(true);
     holdSize_->setInterval(kHoldSizeAfterMs);
-    // The size given, not Qt's own idea of it: Qt takes over each size the X server reports,
-    // late, so its idea may still be an earlier step of an animation, and fixing that would
-    // shrink the window back.
-    QObject::connect(holdSize_, &QTimer::timeout, window_.get(),
-                     [this] { window_->setFixedSize(clientFor(applied_, frame_).size()); });
+    // The size of the launcher's record, not Qt's own idea of it: Qt takes over each size the X
+    // server reports, late, so its idea may still be an earlier step of an animation, and fixing
+    // that would shrink the window back.
+    QObject::connect(holdSize_, &QTimer::timeout, window_.get(), [this] {
+        window_->setFixedSize(clientFor(windowRectPixels(), frame_).size());
+    });
     // Until it is shown the window is Qt's alone, unframed: the X server hears of it only then.
     const QRect loaded = window_->geometry();
     windowGeometryReported({loaded.x(), loaded.y(), loaded.width(), loaded.height()});
@@ -115,7 +116,6 @@ void QtPlatform::applyWindowRect(const PixelRect& outer) {
     window_->setMinimumSize(0, 0);
     window_->setMaximumSize(QWIDGETSIZE_MAX, QWIDGETSIZE_MAX);
     window_->setGeometry(clientFor(outer, frame_));
-    applied_ = outer;
     holdSize_->start();
 }
 

@@ -81,9 +81,8 @@ private:
     // The window manager's frame as last reported; a change is applied around the client area
     // with it.
     QMarginsF frame_;
-    // Fixes the size again once the window has come to rest, at the last rectangle applied.
+    // Fixes the size again once the window has come to rest.
     QTimer* holdSize_ = nullptr;
-    PixelRect applied_;
     std::array<QTimer*, kTimerCount> timers_{};
     ClockSeededRandom random_;
 };
