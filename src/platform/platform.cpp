@@ -2,6 +2,7 @@
 
 #include <algorithm>
 #include <cmath>
+#include <utility>
 
 namespace kebo {
 
@@ -49,7 +50,7 @@ void Platform::setWindowHeight(int twips) {
     geometry_.write(rect);
 }
 
-void Platform::showWindowCentred() {
+void Platform::centreWindow() {
     const PixelRect screen = screenArea();
     const double perPixel = twipsPerPixel();
     TwipsRect rect = geometry_.record();
@@ -59,6 +60,12 @@ void Platform::showWindowCentred() {
         std::lround(((2 * screen.top + screen.height) * perPixel - rect.height) / 2));
     geometry_.write(rect);
     applyWindowGeometry();
+}
+
+void Platform::showWindowCentred() {
+    centreWindow();
+    shownOnce_ = true;
+    showing_ = true;
     showWindow();
 }
 
@@ -83,10 +90,24 @@ void Platform::windowGeometryReported(const PixelRect& outer) {
     if (const auto rect = geometry_.reported(outer, twipsPerPixel())) {
         applyWindowRect(*rect);
     }
+    if (std::exchange(showing_, false)) {
+        // The first word of the window on the screen. Where the windowing system has framed it
+        // otherwise than expected or holds it at a minimum size, it is centred again at the size
+        // it has; and the timers set meanwhile start now, so that the opening starts from it.
+        centreWindow();
+        for (std::size_t i = 0; i < kTimerCount; ++i) {
+            if (timerIntervals_[i] != 0) {
+                applyTimerInterval(static_cast<Timer>(i), timerIntervals_[i]);
+            }
+        }
+    }
 }
 
 void Platform::setTimerInterval(Timer timer, int ms) {
     timerIntervals_[indexOf(timer)] = ms;
+    if (!windowOnScreen()) {
+        return;
+    }
     applyTimerInterval(timer, ms);
 }
 

@@ -57,8 +57,13 @@ public:
     // Moves the window so that its left edge is at `leftTwips`, keeping its top and its size.
     void moveWindow(int leftTwips) { setWindowLeft(leftTwips); }
 
-    // Shows the window for the first time, centred on the screen at the size it has now.
+    // Shows the window for the first time, centred on the work area at the size it has now, and
+    // once more at the size it has on the screen when the windowing system first reports it
+    // there (a frame added late, a minimum size).
     void showWindowCentred();
+    // From the first report of the shown window on. Until then a timer keeps the interval set
+    // but does not tick: what it animates would not be seen.
+    bool windowOnScreen() const { return shownOnce_ && !showing_; }
     void setWindowState(WindowState state);
     // The pointer shown over the window.
     virtual void setMousePointer(MousePointer pointer) = 0;
@@ -70,7 +75,7 @@ public:
     virtual void setLabelVisible(bool visible) = 0;
 
     // 0 stops the timer; any other value (re)starts it, ticking every max(ms, 10) milliseconds on
-    // the window's thread from now on.
+    // the window's thread from now on (from the window's first report on the screen, before).
     void setTimerInterval(Timer timer, int ms);
     // The last value set, not the period actually used.
     int timerInterval(Timer timer) const;
@@ -134,10 +139,14 @@ protected:
     virtual void terminate() = 0;
 
 private:
+    void centreWindow();
+
     WindowGeometry geometry_;
     std::array<int, kTimerCount> timerIntervals_{};
     int openMessageBoxes_ = 0;
     bool ended_ = false;
+    bool shownOnce_ = false;
+    bool showing_ = false;  // shown, not yet reported on the screen
 };
 
 }  // namespace kebo

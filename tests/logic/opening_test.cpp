@@ -12,6 +12,7 @@ namespace {
 using test::clickAndAgree;
 using test::runLaunchToEnd;
 using test::startOpened;
+using test::startShown;
 
 SimConfig scaled(double twipsPerPixel, int minOuterWidthPx = 0, FrameMargins frame = {},
                  int reportLagMs = 0) {
@@ -28,7 +29,7 @@ constexpr FrameMargins kNoFrame{0, 0, 0, 0};
 // The width read back after each tick of the opening animation, up to the tick that stops it.
 std::vector<int> openingWidths(SimPlatform& p) {
     std::vector<int> widths;
-    p.start();
+    startShown(p);
     while (p.timerInterval(Timer::Timer2) != 0 && widths.size() < 1000) {
         p.advance(kShortestTimerPeriodMs);
         widths.push_back(p.windowWidth());
@@ -77,7 +78,7 @@ TEST(OpeningAnimation, GrowsAboutTheCentreInOneWindowChangeATick) {
     for (const SimConfig& config : {scaled(15), scaled(12), scaled(9, 0, kNoFrame, 25)}) {
         SimulatedProgram program(config);
         SimPlatform& p = program.platform;
-        p.start();
+        startShown(p);
         const auto centreX2 = [&p] { return 2 * p.windowRect().left + p.windowRect().width; };
         const auto centreY2 = [&p] { return 2 * p.windowRect().top + p.windowRect().height; };
         const int startX2 = centreX2(), startY2 = centreY2();

@@ -21,6 +21,12 @@ constexpr double cutDraw(int d) {
 
 inline constexpr std::int64_t kLongestLaunchMs = 71 * 199;
 
+// Started, and reported on the screen: the opening's ticks begin.
+inline void startShown(SimPlatform& p) {
+    p.start();
+    p.advanceUntil([&p] { return p.windowOnScreen(); }, 1000);
+}
+
 // Started, with the opening animation over.
 inline void startOpened(SimulatedProgram& program) {
     SimPlatform& p = program.platform;

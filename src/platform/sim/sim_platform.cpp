@@ -58,12 +58,18 @@ void SimPlatform::start() {
 }
 
 void SimPlatform::click() {
-    if (buttonEnabled_) {
+    // A window not yet on the screen cannot be clicked.
+    if (buttonEnabled_ && windowOnScreen()) {
         deliver([this] { events_->click(); });
     }
 }
 
 bool SimPlatform::requestClose(std::int16_t reason) {
+    // The user closes a window they see; the session's end and the task manager come any time.
+    if (!windowOnScreen() && reason != kCloseReasonSessionEnding &&
+        reason != kCloseReasonTaskManager) {
+        return true;
+    }
     bool refused = false;
     deliver([this, reason, &refused] { refused = events_->closeRequest(reason); });
     return refused;

@@ -71,9 +71,11 @@ public:
     // --- Events, as a user and the windowing system would cause them. Each may also be called
     // from inside a box's answerer, that is while the box is open.
     void start();
-    // Clicks Command1; nothing happens while it is disabled.
+    // Clicks Command1; nothing happens while it is disabled, or before the window is on the
+    // screen.
     void click();
-    // Returns true when the close was refused.
+    // Returns true when the close was refused. Before the window is on the screen only the end
+    // of the session and the task manager can ask.
     bool requestClose(std::int16_t reason);
     // The user drags the window by this many pixels.
     void dragWindow(int dxPx, int dyPx);
@@ -142,7 +144,10 @@ public:
 protected:
     PixelRect screenArea() const override;
     void applyWindowRect(const PixelRect& outer) override;
-    void showWindow() override { shown_ = true; }
+    void showWindow() override {
+        shown_ = true;
+        reportWindow();
+    }
     void applyWindowState(WindowState state) override;
     void applyTimerInterval(Timer timer, int ms) override;
     int runMessageBox(std::string_view text, std::string_view caption, unsigned style) override;
