@@ -86,10 +86,17 @@ QtPlatform::QtPlatform(QtPlatformOptions options)
     // that would shrink the window back.
     QObject::connect(holdSize_, &QTimer::timeout, window_.get(), [this] {
         window_->setFixedSize(clientFor(windowRectPixels(), frame_).size());
+        // Qt leaves the new size hints in its buffer for the X server until some later request
+        // flushes it, and at rest none comes: the window manager would never hear of the limits.
+        flushDisplay();
     });
-    // Until it is shown the window is Qt's alone, unframed: the X server hears of it only then.
-    const QRect loaded = window_->geometry();
-    windowGeometryReported({loaded.x(), loaded.y(), loaded.width(), loaded.height()});
+    // The native window now, so that the window manager hears of it before it is shown.
+    window_->winId();
+    QWindow& handle = *window_->windowHandle();
+    setFixedBorder(handle);
+    frame_ = frameBeforeShow(handle).value_or(QMarginsF());
+    // Until it is shown the window is Qt's alone: it is what it is given.
+    windowGeometryReported(outerFor(window_->geometry(), frame_));
 }
 
 QtPlatform::~QtPlatform() = default;
@@ -100,13 +107,15 @@ void QtPlatform::reportGeometry() {
     if (events_ == nullptr || handle == nullptr || window_->isMinimized()) {
         return;
     }
-    const FramedWindow now = framedWindow(*handle);
-    frame_ = now.frame;
-    events_->geometryReported(now.outer);
+    if (const auto now = framedWindow(*handle)) {
+        frame_ = now->frame;
+        events_->geometryReported(now->outer);
+    }
 }
 
 PixelRect QtPlatform::screenArea() const {
-    const QRect screen = QGuiApplication::primaryScreen()->geometry();
+    // The work area: the screen without the desktop's panels.
+    const QRect screen = QGuiApplication::primaryScreen()->availableGeometry();
     return {screen.x(), screen.y(), screen.width(), screen.height()};
 }
 
@@ -117,6 +126,12 @@ void QtPlatform::applyWindowRect(const PixelRect& outer) {
     window_->setMaximumSize(QWIDGETSIZE_MAX, QWIDGETSIZE_MAX);
     window_->setGeometry(clientFor(outer, frame_));
     holdSize_->start();
+    // Until it is shown the window is what it is given, but never less than a pixel inside its
+    // frame: the launcher hears of that at once, as the windowing system would tell it.
+    const PixelRect given = outerFor(window_->geometry(), frame_);
+    if (geometryWatch_ == nullptr && given != outer) {
+        windowGeometryReported(given);
+    }
 }
 
 void QtPlatform::showWindow() {

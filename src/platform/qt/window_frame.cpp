@@ -5,11 +5,15 @@
 #include <QGuiApplication>
 #include <QWindow>
 #include <algorithm>
+#include <array>
+#include <chrono>
 #include <cmath>
 #include <cstdint>
 #include <cstdlib>
 #include <memory>
 #include <optional>
+#include <string_view>
+#include <thread>
 #include <utility>
 
 namespace kebo::qt {
@@ -30,12 +34,39 @@ int roundHalfUp(double value) {
     return static_cast<int>(std::floor(value + 0.5));
 }
 
-PixelRect outerOf(const QRectF& client, const QMarginsF& frame) {
-    const int left = roundHalfUp(client.left() - frame.left());
-    const int top = roundHalfUp(client.top() - frame.top());
-    const int right = roundHalfUp(client.right() + frame.right());
-    const int bottom = roundHalfUp(client.bottom() + frame.bottom());
-    return {left, top, right - left, bottom - top};
+// The atom of that name; none when no client has made it yet.
+xcb_atom_t atomNamed(xcb_connection_t* c, std::string_view name, bool onlyIfExists = true) {
+    const Reply<xcb_intern_atom_reply_t> reply(
+        xcb_intern_atom_reply(c,
+                              xcb_intern_atom(c, onlyIfExists ? 1 : 0,
+                                              static_cast<std::uint16_t>(name.size()), name.data()),
+                              nullptr));
+    return reply ? reply->atom : xcb_atom_t{XCB_ATOM_NONE};
+}
+
+xcb_connection_t* xConnection() {
+    auto* x11 = qGuiApp->nativeInterface<QNativeInterface::QX11Application>();
+    return x11 != nullptr ? x11->connection() : nullptr;
+}
+
+xcb_window_t rootOf(xcb_connection_t* c) {
+    return xcb_setup_roots_iterator(xcb_get_setup(c)).data->root;
+}
+
+// Whether the window manager says it supports `atom` (_NET_SUPPORTED).
+bool managerSupports(xcb_connection_t* c, xcb_atom_t atom) {
+    const xcb_atom_t supported = atomNamed(c, "_NET_SUPPORTED");
+    if (supported == XCB_ATOM_NONE || atom == XCB_ATOM_NONE) {
+        return false;
+    }
+    const Reply<xcb_get_property_reply_t> reply(xcb_get_property_reply(
+        c, xcb_get_property(c, 0, rootOf(c), supported, XCB_ATOM_ATOM, 0, 4096), nullptr));
+    if (!reply || reply->format != 32) {
+        return false;
+    }
+    const auto* atoms = static_cast<const xcb_atom_t*>(xcb_get_property_value(reply.get()));
+    const int count = xcb_get_property_value_length(reply.get()) / 4;
+    return std::find(atoms, atoms + count, atom) != atoms + count;
 }
 
 // The window manager's frame: the ancestor of `window` that is a child of the root, or the
@@ -55,12 +86,7 @@ xcb_window_t frameOf(xcb_connection_t* c, xcb_window_t window) {
 // only with the frame itself, whereas the window's place in the frame is off for a moment while
 // the manager resizes the frame and then the window.
 std::optional<QMargins> announcedExtents(xcb_connection_t* c, xcb_window_t window) {
-    static constexpr char kName[] = "_NET_FRAME_EXTENTS";
-    static const xcb_atom_t atom = [c] {
-        const Reply<xcb_intern_atom_reply_t> reply(
-            xcb_intern_atom_reply(c, xcb_intern_atom(c, 1, sizeof kName - 1, kName), nullptr));
-        return reply ? reply->atom : xcb_atom_t{XCB_ATOM_NONE};
-    }();
+    static const xcb_atom_t atom = atomNamed(c, "_NET_FRAME_EXTENTS");
     if (atom == XCB_ATOM_NONE) {
         return std::nullopt;
     }
@@ -75,15 +101,38 @@ std::optional<QMargins> announcedExtents(xcb_connection_t* c, xcb_window_t windo
                     static_cast<int>(extents[1]), static_cast<int>(extents[3]));
 }
 
-// The outer rectangle and the frame's margins in device pixels, from the X server.
+// The outer rectangle and the frame's margins in device pixels, from the X server. Where the
+// window manager announces its frame, the outer rectangle is the window with those margins around
+// it: the frame window of mutter and metacity is larger than what is seen of the frame, by
+// borders that only catch the pointer for a resize.
 std::optional<std::pair<QRect, QMargins>> fromX11(const QWindow& window) {
-    auto* x11 = qGuiApp->nativeInterface<QNativeInterface::QX11Application>();
-    if (x11 == nullptr) {
+    xcb_connection_t* c = xConnection();
+    if (c == nullptr) {
         return std::nullopt;
     }
-    xcb_connection_t* c = x11->connection();
     const auto client = static_cast<xcb_window_t>(window.winId());
+    const xcb_window_t root = rootOf(c);
+    const auto stateCookie = xcb_get_window_attributes(c, client);
+    const auto sizeCookie = xcb_get_geometry(c, client);
+    const auto placeCookie = xcb_translate_coordinates(c, client, root, 0, 0);
+    const Reply<xcb_get_window_attributes_reply_t> state(
+        xcb_get_window_attributes_reply(c, stateCookie, nullptr));
+    const Reply<xcb_get_geometry_reply_t> size(xcb_get_geometry_reply(c, sizeCookie, nullptr));
+    const Reply<xcb_translate_coordinates_reply_t> place(
+        xcb_translate_coordinates_reply(c, placeCookie, nullptr));
+    // Until the window manager has framed the window and shown the frame, it is still placing
+    // it: what is read then is a moment of that work, not where the window is going.
+    if (!state || state->map_state != XCB_MAP_STATE_VIEWABLE || !size || !place) {
+        return std::nullopt;
+    }
+    const QRect inner(place->dst_x, place->dst_y, size->width, size->height);
+    if (const auto extents = announcedExtents(c, client)) {
+        return std::pair{inner.marginsAdded(*extents), *extents};
+    }
     const xcb_window_t frame = frameOf(c, client);
+    if (frame == client) {
+        return std::pair{inner, QMargins()};
+    }
     const Reply<xcb_get_geometry_reply_t> box(
         xcb_get_geometry_reply(c, xcb_get_geometry(c, frame), nullptr));
     if (!box) {
@@ -91,39 +140,77 @@ std::optional<std::pair<QRect, QMargins>> fromX11(const QWindow& window) {
     }
     const QRect outer(box->x, box->y, box->width + 2 * box->border_width,
                       box->height + 2 * box->border_width);
-    if (frame == client) {
-        return std::pair{outer, QMargins()};
-    }
-    if (const auto extents = announcedExtents(c, client)) {
-        return std::pair{outer, *extents};
-    }
-    const auto sizeCookie = xcb_get_geometry(c, client);
-    const auto insideCookie = xcb_translate_coordinates(c, client, frame, 0, 0);
-    const Reply<xcb_get_geometry_reply_t> size(xcb_get_geometry_reply(c, sizeCookie, nullptr));
-    const Reply<xcb_translate_coordinates_reply_t> inside(
-        xcb_translate_coordinates_reply(c, insideCookie, nullptr));
-    if (!size || !inside) {
-        return std::nullopt;
-    }
-    return std::pair{
-        outer, QMargins(inside->dst_x, inside->dst_y, outer.width() - inside->dst_x - size->width,
-                        outer.height() - inside->dst_y - size->height)};
+    return std::pair{outer,
+                     QMargins(inner.left() - outer.left(), inner.top() - outer.top(),
+                              outer.right() - inner.right(), outer.bottom() - inner.bottom())};
 }
 
 }  // namespace
 
-FramedWindow framedWindow(const QWindow& window) {
-    if (const auto native = fromX11(window)) {
+std::optional<FramedWindow> framedWindow(const QWindow& window) {
+    if (xConnection() != nullptr) {
+        const auto native = fromX11(window);
+        if (!native) {
+            return std::nullopt;
+        }
         const double scale = window.devicePixelRatio();
         const QRectF outer(QRectF(native->first).topLeft() / scale,
                            QRectF(native->first).size() / scale);
         const int left = roundHalfUp(outer.left());
         const int top = roundHalfUp(outer.top());
-        return {{left, top, roundHalfUp(outer.right()) - left, roundHalfUp(outer.bottom()) - top},
-                QMarginsF(native->second) / scale};
+        return FramedWindow{
+            {left, top, roundHalfUp(outer.right()) - left, roundHalfUp(outer.bottom()) - top},
+            QMarginsF(native->second) / scale};
     }
     const QMarginsF frame(window.frameMargins());
-    return {outerOf(QRectF(window.geometry()), frame), frame};
+    return FramedWindow{outerFor(window.geometry(), frame), frame};
+}
+
+std::optional<QMarginsF> frameBeforeShow(const QWindow& window) {
+    xcb_connection_t* c = xConnection();
+    if (c == nullptr) {
+        return std::nullopt;
+    }
+    const xcb_atom_t request = atomNamed(c, "_NET_REQUEST_FRAME_EXTENTS");
+    if (!managerSupports(c, request)) {
+        return std::nullopt;
+    }
+    const auto client = static_cast<xcb_window_t>(window.winId());
+    xcb_client_message_event_t message{};
+    message.response_type = XCB_CLIENT_MESSAGE;
+    message.format = 32;
+    message.window = client;
+    message.type = request;
+    xcb_send_event(c, 0, rootOf(c),
+                   XCB_EVENT_MASK_SUBSTRUCTURE_REDIRECT | XCB_EVENT_MASK_SUBSTRUCTURE_NOTIFY,
+                   reinterpret_cast<const char*>(&message));
+    xcb_flush(c);
+    // The managers here answer within milliseconds; one that is busy elsewhere costs the start
+    // a quarter of a second at most, and the window is then framed where it is shown.
+    const auto deadline = std::chrono::steady_clock::now() + std::chrono::milliseconds(250);
+    while (std::chrono::steady_clock::now() < deadline) {
+        if (const auto extents = announcedExtents(c, client)) {
+            return QMarginsF(*extents) / window.devicePixelRatio();
+        }
+        std::this_thread::sleep_for(std::chrono::milliseconds(2));
+    }
+    return std::nullopt;
+}
+
+void setFixedBorder(const QWindow& window) {
+    xcb_connection_t* c = xConnection();
+    if (c == nullptr) {
+        return;
+    }
+    // The Motif window manager hints: flags, functions, decorations, input mode, status.
+    enum : std::uint32_t { kFunctions = 1, kDecorations = 2 };
+    enum : std::uint32_t { kMove = 4, kMinimise = 8, kClose = 32 };
+    enum : std::uint32_t { kBorder = 2, kTitle = 8, kMenu = 16, kMinimiseButton = 32 };
+    const std::array<std::uint32_t, 5> hints{kFunctions | kDecorations, kMove | kMinimise | kClose,
+                                             kBorder | kTitle | kMenu | kMinimiseButton, 0, 0};
+    const xcb_atom_t atom = atomNamed(c, "_MOTIF_WM_HINTS", false);
+    xcb_change_property(c, XCB_PROP_MODE_REPLACE, static_cast<xcb_window_t>(window.winId()), atom,
+                        atom, 32, hints.size(), hints.data());
 }
 
 QRect clientFor(const PixelRect& outer, const QMarginsF& frame) {
@@ -132,6 +219,15 @@ QRect clientFor(const PixelRect& outer, const QMarginsF& frame) {
     const int right = roundHalfDown(outer.left + outer.width - frame.right());
     const int bottom = roundHalfDown(outer.top + outer.height - frame.bottom());
     return {left, top, std::max(right - left, 1), std::max(bottom - top, 1)};
+}
+
+PixelRect outerFor(const QRect& clientArea, const QMarginsF& frame) {
+    const QRectF client(clientArea);
+    const int left = roundHalfUp(client.left() - frame.left());
+    const int top = roundHalfUp(client.top() - frame.top());
+    const int right = roundHalfUp(client.right() + frame.right());
+    const int bottom = roundHalfUp(client.bottom() + frame.bottom());
+    return {left, top, right - left, bottom - top};
 }
 
 }  // namespace kebo::qt
