@@ -4,6 +4,7 @@
 
 #include <xcb/xcb.h>
 
+#include <array>
 #include <cstdint>
 #include <cstdlib>
 #include <memory>
@@ -46,17 +47,8 @@ struct XRect {
     // Twice the centre, in whole pixels.
     int centreX2() const { return 2 * x + width; }
     int centreY2() const { return 2 * y + height; }
+    bool operator==(const XRect&) const = default;
 };
-
-// The outer geometry of `window` with its frame, in pixels.
-inline std::optional<XRect> frameGeometry(xcb_connection_t* c, xcb_window_t window) {
-    auto g = xReply(xcb_get_geometry_reply(c, xcb_get_geometry(c, frameOf(c, window)), nullptr));
-    if (!g) {
-        return std::nullopt;
-    }
-    const int border = g->border_width;
-    return XRect{g->x, g->y, g->width + 2 * border, g->height + 2 * border};
-}
 
 // The window itself, without the frame, in root coordinates.
 inline std::optional<XRect> clientGeometry(xcb_connection_t* c, xcb_window_t window) {
@@ -67,6 +59,45 @@ inline std::optional<XRect> clientGeometry(xcb_connection_t* c, xcb_window_t win
         return std::nullopt;
     }
     return XRect{at->dst_x, at->dst_y, g->width, g->height};
+}
+
+// The frame's margins the window manager announces (_NET_FRAME_EXTENTS): left, right, top,
+// bottom.
+inline std::optional<std::array<int, 4>> frameExtents(xcb_connection_t* c, xcb_window_t window) {
+    static constexpr char kName[] = "_NET_FRAME_EXTENTS";
+    auto atom =
+        xReply(xcb_intern_atom_reply(c, xcb_intern_atom(c, 1, sizeof kName - 1, kName), nullptr));
+    if (!atom || atom->atom == XCB_ATOM_NONE) {
+        return std::nullopt;
+    }
+    auto p = xReply(xcb_get_property_reply(
+        c, xcb_get_property(c, 0, window, atom->atom, XCB_ATOM_CARDINAL, 0, 4), nullptr));
+    if (!p || p->format != 32 || xcb_get_property_value_length(p.get()) != 16) {
+        return std::nullopt;
+    }
+    const auto* e = static_cast<const std::uint32_t*>(xcb_get_property_value(p.get()));
+    return std::array<int, 4>{static_cast<int>(e[0]), static_cast<int>(e[1]),
+                              static_cast<int>(e[2]), static_cast<int>(e[3])};
+}
+
+// The outer geometry of `window` with its frame, in pixels, as the user sees it: the window with
+// the margins its manager announces, or else the frame window (some managers' frame windows reach
+// beyond what is drawn, to catch the pointer for a resize).
+inline std::optional<XRect> frameGeometry(xcb_connection_t* c, xcb_window_t window) {
+    if (const auto extents = frameExtents(c, window)) {
+        const auto [left, right, top, bottom] = *extents;
+        if (const auto client = clientGeometry(c, window)) {
+            return XRect{client->x - left, client->y - top, client->width + left + right,
+                         client->height + top + bottom};
+        }
+        return std::nullopt;
+    }
+    auto g = xReply(xcb_get_geometry_reply(c, xcb_get_geometry(c, frameOf(c, window)), nullptr));
+    if (!g) {
+        return std::nullopt;
+    }
+    const int border = g->border_width;
+    return XRect{g->x, g->y, g->width + 2 * border, g->height + 2 * border};
 }
 
 // Records, on a connection of its own, every ConfigureNotify of the root's children: the window

@@ -1,13 +1,17 @@
 // What the end-to-end script needs from the X server that xdotool does not offer:
-//   x_tool frame WINDOW        prints the outer (frame) geometry "x y width height" in pixels,
+//   x_tool frame WINDOW        prints the outer geometry "x y width height" in pixels (the window
+//                              with the frame its manager announces),
 //                              then the window's own "x y width height" inside it
-//   x_tool watch WINDOW        prints "<ms> frame X Y W H" for every change of the frame,
+//   x_tool watch WINDOW        prints "<ms> frame X Y W H", the outer geometry, at every change of
+//                              the frame,
 //                              "<ms> iconify" when the window asks to be minimised, "<ms> gone"
 //                              when it is destroyed, then exits
 //   x_tool grab WINDOW FILE    saves a PNG of the window with its frame, waiting (up to 10 s)
 //                              for a moment when red text is visible in it
 //   x_tool startup             prints "ready <the X server's time>", then the first
 //                              startup-notification message sent to the root window, and exits
+//   x_tool smallest            shows a window of 1 x 1 pixels and prints the size "width height"
+//                              the window manager gives it: the smallest it allows
 #include <xcb/xcb.h>
 
 #include <QGuiApplication>
@@ -20,6 +24,7 @@
 #include <cstdlib>
 #include <cstring>
 #include <memory>
+#include <optional>
 #include <string>
 #include <string_view>
 
@@ -68,14 +73,15 @@ int watch(xcb_connection_t* c, xcb_window_t window) {
                                           .count());
     };
     const xcb_window_t frame = frameOf(c, window);
+    const xcb_window_t root = rootOf(c);
     const std::uint32_t structure = XCB_EVENT_MASK_STRUCTURE_NOTIFY;
     xcb_change_window_attributes(c, window, XCB_CW_EVENT_MASK, &structure);
-    xcb_change_window_attributes(c, frame, XCB_CW_EVENT_MASK, &structure);
-    // A minimise request is a client message to the root, seen by every client listening there
-    // with the mask it was sent with (Qt: structure notify; others: substructure notify).
+    // The frame's changes, once each, as the root's children's; a minimise request is a client
+    // message to the root, seen by every client listening there with the mask it was sent with
+    // (Qt: structure notify; others: substructure notify).
     const std::uint32_t rootMask =
         XCB_EVENT_MASK_STRUCTURE_NOTIFY | XCB_EVENT_MASK_SUBSTRUCTURE_NOTIFY;
-    xcb_change_window_attributes(c, rootOf(c), XCB_CW_EVENT_MASK, &rootMask);
+    xcb_change_window_attributes(c, root, XCB_CW_EVENT_MASK, &rootMask);
     // Qt uses the KDE variant when the window manager announces it.
     const xcb_atom_t changeState = atom(c, "WM_CHANGE_STATE");
     const xcb_atom_t kdeChangeState = atom(c, "_KDE_WM_CHANGE_STATE");
@@ -86,9 +92,13 @@ int watch(xcb_connection_t* c, xcb_window_t window) {
         switch (event->response_type & 0x7F) {
             case XCB_CONFIGURE_NOTIFY: {
                 const auto* e = reinterpret_cast<xcb_configure_notify_event_t*>(event.get());
-                if (e->window == frame) {
-                    std::printf("%lld frame %d %d %d %d\n", stamp(), e->x, e->y,
-                                e->width + 2 * e->border_width, e->height + 2 * e->border_width);
+                // The outer geometry as it is after the change: a window manager may resize the
+                // window inside the frame a moment after it moved the frame.
+                const auto outer = e->window == frame && e->event == root ? frameGeometry(c, window)
+                                                                          : std::nullopt;
+                if (outer) {
+                    std::printf("%lld frame %d %d %d %d\n", stamp(), outer->x, outer->y,
+                                outer->width, outer->height);
                 }
                 break;
             }
@@ -152,6 +162,31 @@ int startup(xcb_connection_t* c) {
     return fail("the X connection broke");
 }
 
+int smallest(xcb_connection_t* c) {
+    const xcb_window_t window = xcb_generate_id(c);
+    const xcb_screen_t* screen = xcb_setup_roots_iterator(xcb_get_setup(c)).data;
+    xcb_create_window(c, XCB_COPY_FROM_PARENT, window, screen->root, 100, 100, 1, 1, 0,
+                      XCB_WINDOW_CLASS_INPUT_OUTPUT, screen->root_visual, 0, nullptr);
+    xcb_map_window(c, window);
+    xcb_flush(c);
+    // Framed and shown, then a moment for the manager's own constraints.
+    for (int i = 0; i < 500; ++i) {
+        auto a = xReply(
+            xcb_get_window_attributes_reply(c, xcb_get_window_attributes(c, window), nullptr));
+        if (a && a->map_state == XCB_MAP_STATE_VIEWABLE) {
+            QThread::msleep(200);
+            const auto client = clientGeometry(c, window);
+            if (!client) {
+                break;
+            }
+            std::printf("%d %d\n", client->width, client->height);
+            return 0;
+        }
+        QThread::msleep(10);
+    }
+    return fail("the window manager did not show the window");
+}
+
 int countPureRed(const QImage& image) {
     int count = 0;
     for (int y = 0; y < image.height(); ++y) {
@@ -188,17 +223,20 @@ int grab(int argc, char** argv, xcb_connection_t* c, xcb_window_t window, const 
 }  // namespace
 
 int main(int argc, char** argv) {
-    if (argc < 2 || (argc < 3 && std::string_view(argv[1]) != "startup")) {
-        return fail("usage: x_tool frame|watch|grab WINDOW [FILE], x_tool startup");
+    const std::string_view command = argc > 1 ? argv[1] : "";
+    if (argc < 3 && command != "startup" && command != "smallest") {
+        return fail("usage: x_tool frame|watch|grab WINDOW [FILE], x_tool startup|smallest");
     }
     const Connection connection(xcb_connect(nullptr, nullptr));
     xcb_connection_t* c = connection.get();
     if (xcb_connection_has_error(c) != 0) {
         return fail("cannot open the display");
     }
-    const std::string_view command = argv[1];
     if (command == "startup") {
         return startup(c);
+    }
+    if (command == "smallest") {
+        return smallest(c);
     }
     const auto window = static_cast<xcb_window_t>(std::stoul(argv[2], nullptr, 0));
     if (command == "frame") {

@@ -1,0 +1,115 @@
+#!/usr/bin/env bash
+# The launcher window under a window manager, as the X server has it (run under with-display):
+#   1. the opening: the window grows about its centre to an outer width of 4770 twips (318 px)
+#      and a client height of 2350 twips (157 px), at most one change of its geometry a tick, and
+#      ends in the middle of the work area;
+#   2. at rest its size is fixed for the window manager (minimum = maximum, neither resize nor
+#      maximise offered): a resize asked through the manager leaves it as it was, a move is kept;
+#   3. the manager's close request leads through the questions (Yes, Yes, No, No, Yes, OK) to the
+#      farewell: the window shrinks about its new centre, asks to be minimised, and kebo exits 0.
+# Usage: desktop.sh KEBO X_TOOL
+set -euo pipefail
+
+kebo=$1
+x_tool=$2
+work=$(mktemp -d)
+kebo_pid=""
+watch_pid=""
+cleanup() {
+    [ -n "$kebo_pid" ] && kill -KILL "$kebo_pid" 2>/dev/null
+    [ -n "$watch_pid" ] && kill "$watch_pid" 2>/dev/null
+    rm -rf "$work"
+    return 0
+}
+trap cleanup EXIT
+source "$(dirname "$0")/drive_kebo.sh"
+
+# The frame's changes that x_tool watch has seen so far, up to the minimise: "x y w h" a line.
+changes() { awk '$2 == "iconify" { exit } $2 == "frame" { print $3, $4, $5, $6 }' "$1"; }
+# How far apart, in half pixels, the centres of the first and the last rectangle on stdin are.
+drift() {
+    awk 'function abs(v) { return v < 0 ? -v : v }
+        NR == 1 { x2 = 2 * $1 + $3; y2 = 2 * $2 + $4 }
+        END { dx = abs(2 * $1 + $3 - x2); dy = abs(2 * $2 + $4 - y2); print (dx > dy ? dx : dy) }'
+}
+hints() { xprop -id "$window" WM_NORMAL_HINTS _NET_WM_ALLOWED_ACTIONS; }
+
+echo "== the opening"
+start_kebo
+"$x_tool" watch "$window" >"$work/opening" &
+watch_pid=$!
+wait_opened
+kill "$watch_pid"
+watch_pid=""
+echo "opened to ${frame_w}x${frame_h} px, client ${client_w}x${client_h} px, in" \
+    "$(changes "$work/opening" | wc -l) changes"
+[ "${frame_w}" -ge 317 ] && [ "${frame_w}" -le 319 ] ||
+    fail "outer width ${frame_w} px, not 318 (4770 twips)"
+# From the smallest window the manager allows, each tick adds 50 twips of height until the width
+# reaches 4700 twips: from a one-pixel client in a thin frame, 47 ticks and 2350 twips (157 px).
+read -r least_w least_h < <("$x_tool" smallest)
+read -r left right < <(xprop -id "$window" _NET_FRAME_EXTENTS |
+    sed -n 's/.*= \([0-9]*\), \([0-9]*\),.*/\1 \2/p') || true
+ticks=$(((4700 - 15 * (least_w + ${left:-0} + ${right:-0}) + 99) / 100))
+expected_h=$(((15 * least_h + 50 * ticks + 7) / 15))
+echo "the smallest client here is ${least_w}x${least_h} px: ${ticks} ticks"
+[ $((client_h - expected_h)) -ge -2 ] && [ $((client_h - expected_h)) -le 2 ] ||
+    fail "client height ${client_h} px after ${ticks} ticks, not ${expected_h}"
+# The manager's framing and placement may come on top of one change a tick.
+[ "$(changes "$work/opening" | wc -l)" -le $((ticks + 2)) ] ||
+    fail "more than one change of the frame a tick"
+drift=$(changes "$work/opening" | drift)
+echo "grew about its centre to within ${drift} half pixels"
+[ "$drift" -le 8 ] || fail "the window grew away from its centre by ${drift} half pixels"
+# The work area, or the whole screen where the manager names none.
+read -r area_x area_y area_w area_h _ < <(xprop -root _NET_WORKAREA | sed -n 's/.*= //; s/,//gp') ||
+    true
+if [ -z "${area_h:-}" ]; then
+    read -r area_w area_h < <(xdpyinfo | awk '/dimensions:/ { sub("x", " ", $2); print $2 }')
+    area_x=0 area_y=0
+fi
+off_x2=$((2 * frame_x + frame_w - 2 * area_x - area_w))
+off_y2=$((2 * frame_y + frame_h - 2 * area_y - area_h))
+echo "centre off the work area's by ${off_x2},${off_y2} half pixels"
+[ ${off_x2#-} -le 24 ] && [ ${off_y2#-} -le 24 ] ||
+    fail "the window ended ${off_x2},${off_y2} half pixels off the work area's centre"
+
+echo "== at rest"
+hints >"$work/hints"
+sed 's/^/  /' "$work/hints"
+minimum=$(sed -n 's/.*minimum size: //p' "$work/hints")
+[ -n "$minimum" ] && [ "$minimum" = "$(sed -n 's/.*maximum size: //p' "$work/hints")" ] ||
+    fail "the size is not fixed for the window manager"
+grep -Eq '_NET_WM_ACTION_(RESIZE|MAXIMIZE)' "$work/hints" &&
+    fail "the window manager offers to resize or maximise the window"
+rest="$frame_w $frame_h"
+wmctrl -i -r "$window" -e 0,-1,-1,600,400
+wait_opened
+[ "$frame_w $frame_h" = "$rest" ] || fail "resized through the manager to ${frame_w}x${frame_h}"
+wmctrl -i -r "$window" -e 0,200,150,-1,-1
+wait_opened
+[ "$frame_w $frame_h" = "$rest" ] || fail "moved, the window became ${frame_w}x${frame_h}"
+[ $((2 * frame_x + frame_w)) -lt 1000 ] || fail "the window was not moved: ${frame_x},${frame_y}"
+echo "moved to ${frame_x},${frame_y}, still ${frame_w}x${frame_h}"
+
+echo "== the close request and the farewell"
+wmctrl -i -c "$window"
+for key in y y n n y; do answer "$key"; done
+"$x_tool" watch "$window" >"$work/farewell" &
+watch_pid=$!
+until grep -q ready "$work/farewell"; do sleep 0.01; done
+answer Return
+wait_exit 10
+wait "$watch_pid" || true
+watch_pid=""
+[ "$kebo_status" -eq 0 ] || fail "exit status $kebo_status after the farewell"
+grep -q iconify "$work/farewell" || fail "the window did not ask to be minimised"
+narrowest=$(changes "$work/farewell" | awk 'NR == 1 || $3 < w { w = $3 } END { print w }')
+# kebo ends right after its last resize, which the manager may apply only after the process has
+# gone: the last two steps of 100 twips may be missing here.
+[ -n "$narrowest" ] && [ $((narrowest * 15)) -le $((1700 + 2 * 100)) ] ||
+    fail "the window ended ${narrowest:-?} px wide, more than 1700 twips"
+drift=$({ echo "$frame_x $frame_y $frame_w $frame_h"; changes "$work/farewell"; } | drift)
+[ "$drift" -le 8 ] || fail "the farewell moved the window's centre by ${drift} half pixels"
+echo "shrank to ${narrowest} px about its new centre (within ${drift} half pixels), minimised," \
+    "exit 0"
