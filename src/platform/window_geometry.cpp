@@ -80,7 +80,7 @@ std::optional<PixelRect> WindowGeometry::reported(const PixelRect& outer, double
         return std::nullopt;
     }
     // Changed from outside: moved by the user or the window manager, held at a minimum size.
-    known_.erase(known_.begin(), known_.end() - 1);
+    // The changes made before may still be reported late, and are known as such.
     takeOver(outer, !place, !size, twipsPerPixel);
     return std::nullopt;
 }

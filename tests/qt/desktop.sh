@@ -7,6 +7,8 @@
 #      maximise offered): a resize asked through the manager leaves it as it was, a move is kept;
 #   3. the manager's close request leads through the questions (Yes, Yes, No, No, Yes, OK) to the
 #      farewell: the window shrinks about its new centre, asks to be minimised, and kebo exits 0.
+# It asserts what kebo and the manager decide, not how fast they are: under load a manager may
+# apply a step late, or not at all once kebo has ended.
 # Usage: desktop.sh KEBO X_TOOL
 set -euo pipefail
 
@@ -25,7 +27,11 @@ trap cleanup EXIT
 source "$(dirname "$0")/drive_kebo.sh"
 
 # The frame's changes that x_tool watch has seen so far, up to the minimise: "x y w h" a line.
-changes() { awk '$2 == "iconify" { exit } $2 == "frame" { print $3, $4, $5, $6 }' "$1"; }
+# A manager may configure the frame again without changing it: those are left out.
+changes() {
+    awk '$2 == "iconify" { exit }
+        $2 == "frame" && $3 FS $4 FS $5 FS $6 != last { last = $3 FS $4 FS $5 FS $6; print last }' "$1"
+}
 # How far apart, in half pixels, the centres of the first and the last rectangle on stdin are.
 drift() {
     awk 'function abs(v) { return v < 0 ? -v : v }
@@ -58,10 +64,8 @@ echo "the smallest client here is ${least_w}x${least_h} px: ${ticks} ticks"
 # The manager's framing and placement may come on top of one change a tick.
 [ "$(changes "$work/opening" | wc -l)" -le $((ticks + 2)) ] ||
     fail "more than one change of the frame a tick"
-drift=$(changes "$work/opening" | drift)
-echo "grew about its centre to within ${drift} half pixels"
-[ "$drift" -le 8 ] || fail "the window grew away from its centre by ${drift} half pixels"
-# The work area, or the whole screen where the manager names none.
+# The window was centred on the work area with its frame when shown, and grows about that
+# centre: it ends centred to within 4 px (the last step widens it on the right only).
 read -r area_x area_y area_w area_h _ < <(xprop -root _NET_WORKAREA | sed -n 's/.*= //; s/,//gp') ||
     true
 if [ -z "${area_h:-}" ]; then
@@ -71,7 +75,7 @@ fi
 off_x2=$((2 * frame_x + frame_w - 2 * area_x - area_w))
 off_y2=$((2 * frame_y + frame_h - 2 * area_y - area_h))
 echo "centre off the work area's by ${off_x2},${off_y2} half pixels"
-[ ${off_x2#-} -le 24 ] && [ ${off_y2#-} -le 24 ] ||
+[ ${off_x2#-} -le 8 ] && [ ${off_y2#-} -le 8 ] ||
     fail "the window ended ${off_x2},${off_y2} half pixels off the work area's centre"
 
 echo "== at rest"
@@ -104,12 +108,12 @@ wait "$watch_pid" || true
 watch_pid=""
 [ "$kebo_status" -eq 0 ] || fail "exit status $kebo_status after the farewell"
 grep -q iconify "$work/farewell" || fail "the window did not ask to be minimised"
-narrowest=$(changes "$work/farewell" | awk 'NR == 1 || $3 < w { w = $3 } END { print w }')
-# kebo ends right after its last resize, which the manager may apply only after the process has
-# gone: the last two steps of 100 twips may be missing here.
-[ -n "$narrowest" ] && [ $((narrowest * 15)) -le $((1700 + 2 * 100)) ] ||
-    fail "the window ended ${narrowest:-?} px wide, more than 1700 twips"
-drift=$({ echo "$frame_x $frame_y $frame_w $frame_h"; changes "$work/farewell"; } | drift)
+# kebo ends right after its last step, which the manager may apply only after the process has
+# gone: how narrow the window got here depends on the machine. That it shrank does not.
+narrowest=$(changes "$work/farewell" | awk 'NR == 1 || $3 < w { w = $3; r = $0 } END { print r }')
+[ -n "$narrowest" ] && [ "$(cut -d' ' -f3 <<<"$narrowest")" -lt "$frame_w" ] ||
+    fail "the farewell did not shrink the window"
+drift=$(printf '%s\n' "$frame_x $frame_y $frame_w $frame_h" "$narrowest" | drift)
 [ "$drift" -le 8 ] || fail "the farewell moved the window's centre by ${drift} half pixels"
-echo "shrank to ${narrowest} px about its new centre (within ${drift} half pixels), minimised," \
+echo "shrank to $(cut -d' ' -f3 <<<"$narrowest") px about its new centre (within ${drift} half pixels), minimised," \
     "exit 0"

@@ -42,18 +42,19 @@ start_kebo() {
     window=$(wait_window 10 ポムリナ) || fail "no window ポムリナ"
 }
 
-# Waits until the frame has kept its geometry for 300 ms; sets frame_x, frame_y, frame_w, frame_h
-# and the window's own client_x, client_y, client_w, client_h.
+# Waits until the window has its opened width (318 px, 4770 twips, give or take one) and its
+# frame has kept its geometry for 300 ms; sets frame_x, frame_y, frame_w, frame_h and the window's
+# own client_x, client_y, client_w, client_h.
 wait_opened() {
-    local last="" stable_since
+    local last="" stable_since deadline=$(($(now_ms) + 20000))
     stable_since=$(now_ms)
-    while true; do
+    while [ "$(now_ms)" -lt "$deadline" ]; do
         local geometry
         geometry=$("$x_tool" frame "$window")
         if [ "$geometry" != "$last" ]; then
             last=$geometry
             stable_since=$(now_ms)
-        elif [ $(($(now_ms) - stable_since)) -ge 300 ]; then
+        elif [ $(($(now_ms) - stable_since)) -ge 300 ] && [ "$(cut -d' ' -f3 <<<"$last")" -ge 317 ]; then
             break
         fi
         sleep 0.01

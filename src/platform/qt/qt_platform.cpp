@@ -40,6 +40,10 @@ void exitAtOnce() {
 // before it applies the change, and resize the window first and move it after.
 constexpr int kHoldSizeAfterMs = 200;
 
+// How long the windowing system must have been quiet after the first show before the window
+// counts as placed.
+constexpr int kPlacedAfterQuietMs = 50;
+
 // Passes on the window's spontaneous moves, resizes and exposures: the moments Qt has heard from
 // the windowing system where the window is, and how the window manager framed it.
 class GeometryWatch final : public QObject {
@@ -85,10 +89,10 @@ QtPlatform::QtPlatform(QtPlatformOptions options)
     // server reports, late, so its idea may still be an earlier step of an animation, and fixing
     // that would shrink the window back.
     QObject::connect(holdSize_, &QTimer::timeout, window_.get(), [this] {
-        window_->setFixedSize(clientFor(windowRectPixels(), frame_).size());
-        // Qt leaves the new size hints in its buffer for the X server until some later request
-        // flushes it, and at rest none comes: the window manager would never hear of the limits.
-        flushDisplay();
+        const QSize size = clientFor(windowRectPixels(), frame_).size();
+        if (!fixSizeForManager(*window_->windowHandle(), size)) {
+            window_->setFixedSize(size);
+        }
     });
     // The native window now, so that the window manager hears of it before it is shown.
     window_->winId();
@@ -101,16 +105,19 @@ QtPlatform::QtPlatform(QtPlatformOptions options)
 
 QtPlatform::~QtPlatform() = default;
 
-void QtPlatform::reportGeometry() {
+bool QtPlatform::reportGeometry() {
     const QWindow* handle = window_->windowHandle();
     // A minimised window has no place of its own to report.
     if (events_ == nullptr || handle == nullptr || window_->isMinimized()) {
-        return;
+        return false;
     }
-    if (const auto now = framedWindow(*handle)) {
-        frame_ = now->frame;
-        events_->geometryReported(now->outer);
+    const auto now = framedWindow(*handle);
+    if (!now) {
+        return false;
     }
+    frame_ = now->frame;
+    events_->geometryReported(now->outer);
+    return true;
 }
 
 PixelRect QtPlatform::screenArea() const {
@@ -137,13 +144,20 @@ void QtPlatform::applyWindowRect(const PixelRect& outer) {
 void QtPlatform::showWindow() {
     window_->show();
     // One report for all that Qt heard at once: a move, a resize and an exposure often come
-    // together.
+    // together. The first waits until the windowing system has been quiet for a moment: a
+    // window manager places a new window in steps (kwin shows it framed in the corner of the
+    // screen before it moves it where it was asked), and the first report starts the opening.
+    reportSoon_ = new QTimer(window_.get());
+    reportSoon_->setSingleShot(true);
+    reportSoon_->setInterval(kPlacedAfterQuietMs);
+    QObject::connect(reportSoon_, &QTimer::timeout, window_.get(), [this] {
+        if (reportGeometry()) {
+            reportSoon_->setInterval(0);
+        }
+    });
     geometryWatch_ = std::make_unique<GeometryWatch>([this] {
-        if (!std::exchange(reportDue_, true)) {
-            QTimer::singleShot(0, window_.get(), [this] {
-                reportDue_ = false;
-                reportGeometry();
-            });
+        if (reportSoon_->interval() > 0 || !reportSoon_->isActive()) {
+            reportSoon_->start();
         }
     });
     window_->windowHandle()->installEventFilter(geometryWatch_.get());

@@ -68,8 +68,9 @@ protected:
     void terminate() override;
 
 private:
-    // Tells the launcher where the window is, as Qt last heard it from the windowing system.
-    void reportGeometry();
+    // Tells the launcher where the window is, as the windowing system has it; false when it
+    // has no place to tell yet.
+    bool reportGeometry();
     std::string searchPath() const;
 
     QtPlatformOptions options_;
@@ -77,7 +78,7 @@ private:
     WindowEvents* events_ = nullptr;
     std::unique_ptr<LauncherWidget> window_;
     std::unique_ptr<QObject> geometryWatch_;
-    bool reportDue_ = false;
+    QTimer* reportSoon_ = nullptr;
     // The window manager's frame as last reported; a change is applied around the client area
     // with it.
     QMarginsF frame_;

@@ -3,6 +3,7 @@
 #include <xcb/xcb.h>
 
 #include <QGuiApplication>
+#include <QSizeF>
 #include <QWindow>
 #include <algorithm>
 #include <array>
@@ -129,6 +130,11 @@ std::optional<std::pair<QRect, QMargins>> fromX11(const QWindow& window) {
     if (const auto extents = announcedExtents(c, client)) {
         return std::pair{inner.marginsAdded(*extents), *extents};
     }
+    // A manager that announces frames has not framed the window yet.
+    static const bool framesAnnounced = managerSupports(c, atomNamed(c, "_NET_FRAME_EXTENTS"));
+    if (framesAnnounced) {
+        return std::nullopt;
+    }
     const xcb_window_t frame = frameOf(c, client);
     if (frame == client) {
         return std::pair{inner, QMargins()};
@@ -211,6 +217,43 @@ void setFixedBorder(const QWindow& window) {
     const xcb_atom_t atom = atomNamed(c, "_MOTIF_WM_HINTS", false);
     xcb_change_property(c, XCB_PROP_MODE_REPLACE, static_cast<xcb_window_t>(window.winId()), atom,
                         atom, 32, hints.size(), hints.data());
+}
+
+bool fixSizeForManager(const QWindow& window, QSize clientSize) {
+    xcb_connection_t* c = xConnection();
+    if (c == nullptr) {
+        return false;
+    }
+    // WM_SIZE_HINTS (ICCCM 4.1.2.3): flags, 4 obsolete fields, minimum and maximum width and
+    // height, ... The rest as Qt wrote it: the place, the gravity.
+    enum : std::uint32_t { kMinSize = 16, kMaxSize = 32 };
+    enum : std::size_t {
+        kFlags = 0,
+        kMinWidth = 5,
+        kMinHeight,
+        kMaxWidth,
+        kMaxHeight,
+        kFields = 18
+    };
+    const auto id = static_cast<xcb_window_t>(window.winId());
+    std::array<std::uint32_t, kFields> hints{};
+    const Reply<xcb_get_property_reply_t> reply(xcb_get_property_reply(
+        c, xcb_get_property(c, 0, id, XCB_ATOM_WM_NORMAL_HINTS, XCB_ATOM_WM_SIZE_HINTS, 0, kFields),
+        nullptr));
+    if (reply && reply->format == 32) {
+        const auto length = std::min<std::size_t>(
+            static_cast<std::size_t>(xcb_get_property_value_length(reply.get())) / 4, kFields);
+        std::copy_n(static_cast<const std::uint32_t*>(xcb_get_property_value(reply.get())), length,
+                    hints.begin());
+    }
+    const QSize device = (QSizeF(clientSize) * window.devicePixelRatio()).toSize();
+    hints[kFlags] |= kMinSize | kMaxSize;
+    hints[kMinWidth] = hints[kMaxWidth] = static_cast<std::uint32_t>(device.width());
+    hints[kMinHeight] = hints[kMaxHeight] = static_cast<std::uint32_t>(device.height());
+    xcb_change_property(c, XCB_PROP_MODE_REPLACE, id, XCB_ATOM_WM_NORMAL_HINTS,
+                        XCB_ATOM_WM_SIZE_HINTS, 32, kFields, hints.data());
+    xcb_flush(c);
+    return true;
 }
 
 QRect clientFor(const PixelRect& outer, const QMarginsF& frame) {

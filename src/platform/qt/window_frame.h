@@ -4,6 +4,7 @@
 
 #include <QMarginsF>
 #include <QRect>
+#include <QSize>
 #include <optional>
 
 #include "platform/twips.h"
@@ -37,6 +38,12 @@ std::optional<QMarginsF> frameBeforeShow(const QWindow& window);
 // manager's operations (the program still resizes the window itself). Needs the native window;
 // nothing without X11.
 void setFixedBorder(const QWindow& window);
+
+// Fixes the size of the window's client area for the window manager (WM_NORMAL_HINTS minimum =
+// maximum), in Qt's logical pixels; false without X11. Unlike Qt's own, this never resizes the
+// window: Qt would resize it to its idea of the window's geometry, which follows the X server
+// late, and move it back to where it was some steps ago.
+bool fixSizeForManager(const QWindow& window, QSize clientSize);
 
 // The client area for an outer rectangle, at least 1 x 1 (X11 windows cannot be empty). Halves
 // are rounded down here and up the other way, so that the outer rectangle of the client area
