@@ -31,14 +31,15 @@ xcb_timestamp_t serverTime(xcb_connection_t* connection) {
     xcb_change_property(connection, XCB_PROP_MODE_APPEND, window, XCB_ATOM_WM_NAME, XCB_ATOM_STRING,
                         8, 0, nullptr);
     xcb_flush(connection);
+    // The notice comes, or an error (type 0) when the window could not be made.
     xcb_timestamp_t time = XCB_CURRENT_TIME;
     while (xcb_generic_event_t* event = xcb_wait_for_event(connection)) {
-        const bool notice = (event->response_type & 0x7F) == XCB_PROPERTY_NOTIFY;
-        if (notice) {
+        const std::uint8_t type = event->response_type & 0x7F;
+        if (type == XCB_PROPERTY_NOTIFY) {
             time = reinterpret_cast<xcb_property_notify_event_t*>(event)->time;
         }
         std::free(event);
-        if (notice) {
+        if (type == XCB_PROPERTY_NOTIFY || type == 0) {
             break;
         }
     }
