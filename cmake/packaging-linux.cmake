@@ -74,14 +74,10 @@ screen from nothing and offers one button: open the text editor. A click plays
 with you through a chain of questions and a slow progress bar, and only then
 starts the editor, or a paint program if you say no at the end. Closing the
 window is refused through a chain of questions that may end in a farewell.]])
-# The libraries come from dpkg-shlibdeps; the window's text needs a Japanese font.
+# The libraries come from dpkg-shlibdeps (the program uses Qt's public API only, so any Qt 6
+# release as new as the one it was built with will do); the window's text needs a Japanese font.
 set(CPACK_DEBIAN_PACKAGE_SHLIBDEPS ON)
-find_package(Qt6 REQUIRED COMPONENTS Core)
-# The program reads the X user time through Qt's platform interface, which is private to one Qt
-# release: Debian's Qt packages provide qt6-base-abi for that release, as packages built on
-# private Qt headers depend on it.
-set(CPACK_DEBIAN_PACKAGE_DEPENDS
-    "qt6-base-abi (= ${Qt6_VERSION}), fonts-ipafont-gothic | fonts-noto-cjk | fonts-vlgothic")
+set(CPACK_DEBIAN_PACKAGE_DEPENDS "fonts-ipafont-gothic | fonts-noto-cjk | fonts-vlgothic")
 # Yes and No in the desktop's language, and the text editors kebo looks for, in its order.
 set(CPACK_DEBIAN_PACKAGE_RECOMMENDS "qt6-translations-l10n, gnome-text-editor | gedit | kate \
 | kwrite | mousepad | pluma | xed | featherpad | leafpad")

@@ -7,7 +7,7 @@
 #   3. with WAYLAND_DISPLAY set beside DISPLAY, a whole launch starts the editor (a stub that
 #      records its environment) with the user's environment, not kebo's choice of QT_QPA_PLATFORM,
 #      and with a DESKTOP_STARTUP_ID that the startup message to the root window announced,
-#      dated at the user's last answer.
+#      dated when the editor was started, after the user's last answer.
 # Usage: end_to_end.sh KEBO X_TOOL SCREENSHOT.png  (run under with-display)
 set -euo pipefail
 
@@ -79,7 +79,7 @@ id=$(sed -n 's/^DESKTOP_STARTUP_ID=//p' "$work/editor.env")
 [ -n "$id" ] || fail "the editor got no DESKTOP_STARTUP_ID"
 grep '^new: ' "$work/startup" | grep -qF "ID=$id" ||
     fail "the startup message does not announce $id: $(sed -n 2p "$work/startup")"
-# Dated at the last answer, not before the watch began (nor 0, "no user action").
+# Dated at the start, after the last answer: not before the watch began (nor 0, "no user action").
 read -r _ ready_time <"$work/startup"
 [ "${id##*_TIME}" -gt "$ready_time" ] || fail "startup id dated before the last answer: $id"
 echo "the editor started with DESKTOP_STARTUP_ID=$id"

@@ -275,8 +275,10 @@ TEST_F(EndToEnd, AfterABoxSpaceStartsALaunchAndTheEndOfTheSessionEndsItDuringABo
     ASSERT_NE(waitForBox(), nullptr) << "Space on the window did not press the button";
     EXPECT_EQ(readMessageBox(findMessageBox(kebo.id(), kBoxCaption)).text,
               messageFor(MessageId::MsgAskOpen).text);
-    DWORD_PTR result = 0;
-    SendMessageTimeoutW(launcher, WM_QUERYENDSESSION, 0, 0, SMTO_ABORTIFHUNG, 3000, &result);
+    DWORD_PTR agreed = FALSE;
+    SendMessageTimeoutW(launcher, WM_QUERYENDSESSION, 0, 0, SMTO_ABORTIFHUNG, 3000, &agreed);
+    EXPECT_EQ(agreed, static_cast<DWORD_PTR>(TRUE));
+    SendMessageTimeoutW(launcher, WM_ENDSESSION, TRUE, 0, SMTO_ABORTIFHUNG, 3000, nullptr);
     EXPECT_EQ(kebo.waitForExit(3s), std::optional<DWORD>(0));
 }
 

@@ -1,6 +1,7 @@
 #include "platform/qt/command_line.h"
 
 #include <QCoreApplication>
+#include <QGuiApplication>
 #include <cstdio>
 
 namespace kebo::qt {
@@ -9,12 +10,26 @@ namespace {
 
 constexpr int kUsageError = 2;
 
+// Qt's own options, as Qt 6 takes them out of the command line (QCoreApplication,
+// QGuiApplication, QApplication and its xcb platform), so that they are told from mistakes before
+// Qt can be started.
+constexpr const char* kQtOptionsWithValue =
+    "platform platformpluginpath platformtheme plugin qwindowgeometry qwindowicon qwindowtitle "
+    "session style stylesheet qmljsdebugger display geometry title icon name visual";
+constexpr const char* kQtFlags = "reverse testability widgetcount sync nograb dograb";
+
 QStringList argumentList(int argc, char** argv) {
     QStringList arguments;
     for (int i = 0; i < argc; ++i) {
         arguments.append(QString::fromLocal8Bit(argv[i]));
     }
     return arguments;
+}
+
+int usageError(const QString& mistake) {
+    std::fprintf(stderr, "kebo: %s Usage: kebo [--help] [--version] [Qt options]\n",
+                 qPrintable(mistake));
+    return kUsageError;
 }
 
 }  // namespace
@@ -29,11 +44,19 @@ CommandLine::CommandLine()
     parser_.setSingleDashWordOptionMode(QCommandLineParser::ParseAsLongOptions);
     parser_.addOption(help_);
     parser_.addOption(version_);
+    const auto addQtOptions = [this](const char* names, const QString& valueName) {
+        for (const QString& name : QString(names).split(' ')) {
+            QCommandLineOption option(name, {}, valueName);
+            option.setFlags(QCommandLineOption::HiddenFromHelp);
+            parser_.addOption(option);
+        }
+    };
+    addQtOptions(kQtOptionsWithValue, "value");
+    addQtOptions(kQtFlags, {});
 }
 
-std::optional<int> CommandLine::answerInformationOptions(int& argc, char** argv) {
-    // Options unknown here may be Qt's, so a failed parse says nothing yet.
-    parser_.parse(argumentList(argc, argv));
+std::optional<int> CommandLine::answerBeforeQt(int& argc, char** argv) {
+    const bool parsed = parser_.parse(argumentList(argc, argv));
     if (parser_.isSet(help_)) {
         // The usage line names the program as it was called, which the parser reads from the
         // application object; a core application needs no display.
@@ -46,21 +69,22 @@ std::optional<int> CommandLine::answerInformationOptions(int& argc, char** argv)
                     qPrintable(QCoreApplication::applicationVersion()));
         return 0;
     }
+    if (!parsed) {
+        return usageError(parser_.errorText());
+    }
+    if (!parser_.positionalArguments().isEmpty()) {
+        return usageError(
+            QString("Unexpected argument '%1'.").arg(parser_.positionalArguments().first()));
+    }
     return std::nullopt;
 }
 
 std::optional<int> CommandLine::rejectLeftovers(const QStringList& arguments) {
-    QString mistake;
-    if (!parser_.parse(arguments)) {
-        mistake = parser_.errorText();
-    } else if (!parser_.positionalArguments().isEmpty()) {
-        mistake = QString("Unexpected argument '%1'.").arg(parser_.positionalArguments().first());
-    } else {
+    if (arguments.size() <= 1) {
         return std::nullopt;
     }
-    std::fprintf(stderr, "kebo: %s Usage: kebo [--help] [--version] [Qt options]\n",
-                 qPrintable(mistake));
-    return kUsageError;
+    return usageError(QString("Qt's %1 platform does not take '%2'.")
+                          .arg(QGuiApplication::platformName(), arguments.at(1)));
 }
 
 }  // namespace kebo::qt

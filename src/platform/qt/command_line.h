@@ -1,6 +1,6 @@
-// kebo's command line: --help and --version, answered without a display. Everything else on it
-// belongs to Qt (-platform, -display, -style...), which QApplication takes out; whatever is left
-// after that is a mistake.
+// kebo's command line: --help and --version, answered without a display. Qt's own options
+// (-platform, -display, -style...) go to Qt; anything else on it is a mistake, told before a
+// display is looked for.
 #pragma once
 
 #include <QCommandLineOption>
@@ -14,13 +14,14 @@ class CommandLine {
 public:
     CommandLine();
 
-    // Before QApplication: prints the help or the version on stdout when asked and returns the
-    // exit status, 0; nothing when the launcher is to start. Options it does not know are left
-    // for Qt.
-    std::optional<int> answerInformationOptions(int& argc, char** argv);
+    // Before QApplication, with or without a display: prints the help or the version on stdout
+    // when asked and returns the exit status, 0; prints one usage line on stderr and returns 2
+    // for an option that is neither kebo's nor Qt's, or for an argument; nothing when the
+    // launcher is to start.
+    std::optional<int> answerBeforeQt(int& argc, char** argv);
 
-    // After QApplication has taken Qt's options: anything left prints one usage line on stderr
-    // and returns the exit status, 2; nothing when the command line was clean.
+    // After QApplication has taken Qt's options: one that Qt's platform in use does not take
+    // (-display on Wayland) is left over, and is a mistake too (status 2).
     std::optional<int> rejectLeftovers(const QStringList& arguments);
 
 private:

@@ -19,7 +19,7 @@ int main(int argc, char** argv) {
     // with its icon.
     QGuiApplication::setDesktopFileName(KEBO_APP_ID);
     kebo::qt::CommandLine commandLine;
-    if (const auto status = commandLine.answerInformationOptions(argc, argv)) {
+    if (const auto status = commandLine.answerBeforeQt(argc, argv)) {
         return *status;
     }
     const kebo::qt::DisplayChoice display = kebo::qt::chooseDisplay();

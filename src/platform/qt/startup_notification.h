@@ -10,13 +10,14 @@
 
 struct SnDisplay;
 struct SnLauncherContext;
+struct xcb_connection_t;
 
 namespace kebo::qt {
 
 class StartupNotification {
 public:
-    // Announces the start of `program` (its bare name), dated at the user's last key press or
-    // click in this program. Without an X11 display nothing is announced and the id stays empty.
+    // Announces the start of `program` (its bare name), dated now, just after the user's answer
+    // that asked for it. Without an X11 display nothing is announced and the id stays empty.
     explicit StartupNotification(std::string_view program);
     StartupNotification(const StartupNotification&) = delete;
     StartupNotification& operator=(const StartupNotification&) = delete;
@@ -28,6 +29,7 @@ public:
     void cancel();
 
 private:
+    xcb_connection_t* connection_ = nullptr;
     SnDisplay* display_ = nullptr;
     SnLauncherContext* context_ = nullptr;
     std::string id_;

@@ -16,13 +16,11 @@ LauncherFrame* frameOf(HWND window) {
     return reinterpret_cast<LauncherFrame*>(GetWindowLongPtrW(window, GWLP_USERDATA));
 }
 
-// Returns true when the close is refused. A close that is not refused closes the window.
-bool requestClose(LauncherFrame& frame, std::int16_t reason) {
-    const bool refused = frame.events()->closeRequest(reason);
-    if (!refused) {
+// A close that is not refused closes the window.
+void requestClose(LauncherFrame& frame, std::int16_t reason) {
+    if (!frame.events()->closeRequest(reason)) {
         DestroyWindow(frame.window());
     }
-    return refused;
 }
 
 std::optional<LRESULT> translateEvent(LauncherFrame& frame, UINT message, WPARAM wParam,
@@ -54,9 +52,11 @@ std::optional<LRESULT> translateEvent(LauncherFrame& frame, UINT message, WPARAM
         case WM_CLOSE:
             requestClose(frame, kCloseReasonTaskManager);
             return 0;
-        // The session is ending; answered at once, so nothing here may wait for the user.
+        // Windows asks whether the session may end, and another program may still say no: kebo
+        // agrees and goes on. The session ends when WM_ENDSESSION says so (TRUE), and only then
+        // does kebo end, at once; with FALSE the end was called off.
         case WM_QUERYENDSESSION:
-            return requestClose(frame, kCloseReasonSessionEnding) ? FALSE : TRUE;
+            return TRUE;
         case WM_ENDSESSION:
             if (wParam != FALSE) {
                 requestClose(frame, kCloseReasonSessionEnding);
