@@ -43,6 +43,7 @@ struct XRect {
     int y = 0;
     int width = 0;
     int height = 0;
+    bool operator==(const XRect&) const = default;
     // Twice the centre, in whole pixels.
     int centreX2() const { return 2 * x + width; }
     int centreY2() const { return 2 * y + height; }
