@@ -33,22 +33,7 @@ fail() {
     [ -s "$work/stderr" ] && sed 's/^/  kebo: /' "$work/stderr" >&2
     exit 1
 }
-
-now_ms() { echo $(($(date +%s%N) / 1000000)); }
-
-# Waits up to $1 seconds for the first visible window titled $2 other than $3; prints its id.
-wait_window() {
-    local deadline=$(($(now_ms) + $1 * 1000)) id
-    while [ "$(now_ms)" -lt "$deadline" ]; do
-        id=$(xdotool search --onlyvisible --name "^$2\$" 2>/dev/null | grep -vx "${3:-none}" |
-            head -1 || true)
-        [ -n "$id" ] && { echo "$id"; return 0; }
-        sleep 0.02
-    done
-    return 1
-}
-
-window_exists() { xdotool getwindowname "$1" >/dev/null 2>&1; }
+source "$(dirname "$0")/x_user.sh"
 
 # Waits up to $1 seconds for kebo to exit; sets kebo_status.
 wait_exit() {
@@ -88,17 +73,6 @@ wait_opened() {
     read -r frame_x frame_y frame_w frame_h client_x client_y client_w client_h <<<"$last"
 }
 
-# Answers the next message box, coming within $2 seconds (10 by default), with a key: y (Yes),
-# n (No) or Return (the default button).
-answer() {
-    local box
-    box=$(wait_window "${2:-10}" KEBO "${previous_box:-none}") || fail "no message box to answer $1"
-    xdotool windowactivate --sync "$box" key "$1" 2>/dev/null || true
-    for _ in $(seq 500); do window_exists "$box" || break; sleep 0.01; done
-    window_exists "$box" && fail "the message box stayed after $1"
-    previous_box=$box
-}
-
 screen_size=$(xdpyinfo | awk '/dimensions:/ { print $2 }')
 screen_w=${screen_size%x*}
 screen_h=${screen_size#*x}
@@ -134,14 +108,7 @@ wait_opened
     fail "the window was not dragged: frame at ${frame_x},${frame_y}"
 moved_x2=$((2 * frame_x + frame_w))
 moved_y2=$((2 * frame_y + frame_h))
-# Alt+F4 is the window manager's own close binding: it sends the close request with a real
-# timestamp to the active window, as the close button does. On a busy machine openbox may still
-# be in the move when the keys come (the button's release waits in its queue), and a move takes
-# every key for itself: they are pressed again then.
-for _ in 1 2 3; do
-    xdotool windowactivate --sync "$window" key alt+F4
-    wait_window 3 KEBO >/dev/null && break
-done
+close_window "$window"
 for key in y y n n y; do answer "$key"; done
 "$x_tool" watch "$window" >"$work/watch" &
 watch_pid=$!
