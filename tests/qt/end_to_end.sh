@@ -25,7 +25,12 @@ cleanup() {
 }
 trap cleanup EXIT
 
-source "$(dirname "$0")/drive_kebo.sh"
+fail() {
+    echo "FAIL: $*" >&2
+    [ -s "$work/stderr" ] && sed 's/^/  kebo: /' "$work/stderr" >&2
+    exit 1
+}
+source "$(dirname "$0")/x_user.sh"
 
 echo "== SIGTERM during a launch"
 start_kebo

@@ -35,15 +35,16 @@ private:
     std::filesystem::path path_;
 };
 
-// An executable shell script that, once started (after `sleepSeconds`), writes the name it was
-// started under ($0) into `marker`, all at once.
+// An executable shell script that, once started (and once `go` exists, when given: it waits up to
+// 10 s for it), writes the name it was started under ($0) into `marker`, all at once.
 inline void writeStub(const std::filesystem::path& file, const std::filesystem::path& marker,
-                      int sleepSeconds = 0) {
+                      const std::filesystem::path& go = {}) {
     {
         std::ofstream script(file);
         script << "#!/bin/sh\n";
-        if (sleepSeconds > 0) {
-            script << "sleep " << sleepSeconds << "\n";
+        if (!go.empty()) {
+            script << "for _ in $(seq 1000); do [ -e '" << go.string()
+                   << "' ] && break; sleep 0.01; done\n";
         }
         script << "printf '%s' \"$0\" > '" << marker.string() << ".part' && mv '" << marker.string()
                << ".part' '" << marker.string() << "'\n";

@@ -44,10 +44,10 @@ struct XRect {
     int y = 0;
     int width = 0;
     int height = 0;
+    bool operator==(const XRect&) const = default;
     // Twice the centre, in whole pixels.
     int centreX2() const { return 2 * x + width; }
     int centreY2() const { return 2 * y + height; }
-    bool operator==(const XRect&) const = default;
 };
 
 // The window itself, without the frame, in root coordinates.

@@ -1,19 +1,32 @@
-// What the end-to-end script needs from the X server that xdotool does not offer:
+// What the end-to-end script and tools/bench need from the X server that xdotool does not offer:
 //   x_tool frame WINDOW        prints the outer geometry "x y width height" in pixels (the window
-//                              with the frame its manager announces),
-//                              then the window's own "x y width height" inside it
-//   x_tool watch WINDOW        prints "<ms> frame X Y W H", the outer geometry, at every change of
-//                              the frame,
-//                              "<ms> iconify" when the window asks to be minimised, "<ms> gone"
-//                              when it is destroyed, then exits
+//                              with the frame its manager announces), then the window's own
+//                              "x y width height" inside it
+//   x_tool watch WINDOW        prints "<ms> frame X Y W H", the outer geometry, at every change
+//                              of the frame,
+//                              "<ms> unmap OTHER" when another top-level window is unmapped (a box
+//                              is closed), "<ms> iconify" when the window asks to be minimised,
+//                              "<ms> gone" when it is destroyed, then exits
+//   x_tool launch PROGRAM [ARGUMENT...]
+//                              starts the program and prints "<ms> pid PID", then
+//                              "<ms> map FRAME X Y W H" when its first window is mapped (the frame,
+//                              under a window manager), from then on as watch does for that frame,
+//                              and "<ms> exit STATUS" once the program has ended, then exits
 //   x_tool grab WINDOW FILE    saves a PNG of the window with its frame, waiting (up to 10 s)
 //                              for a moment when red text is visible in it
 //   x_tool startup             prints "ready <the X server's time>", then the first
 //                              startup-notification message sent to the root window, and exits
 //   x_tool smallest            shows a window of 1 x 1 pixels and prints the size "width height"
 //                              the window manager gives it: the smallest it allows
+// <ms> is the system clock in milliseconds since 1970, the clock of bash's EPOCHREALTIME, so that
+// a script can put its own moments beside these.
 #include <xcb/xcb.h>
 
+#include <poll.h>
+#include <spawn.h>
+#include <sys/syscall.h>
+#include <sys/wait.h>
+#include <unistd.h>
 #include <QGuiApplication>
 #include <QImage>
 #include <QPixmap>
@@ -36,6 +49,7 @@ using kebo::test::clientGeometry;
 using kebo::test::frameGeometry;
 using kebo::test::frameOf;
 using kebo::test::rootOf;
+using kebo::test::XRect;
 using kebo::test::xReply;
 
 struct Disconnect {
@@ -65,64 +79,146 @@ int printFrame(xcb_connection_t* c, xcb_window_t window) {
     return 0;
 }
 
-int watch(xcb_connection_t* c, xcb_window_t window) {
-    const auto start = std::chrono::steady_clock::now();
-    const auto stamp = [start] {
-        return static_cast<long long>(std::chrono::duration_cast<std::chrono::milliseconds>(
-                                          std::chrono::steady_clock::now() - start)
-                                          .count());
-    };
-    const xcb_window_t frame = frameOf(c, window);
+double nowMs() {
+    return std::chrono::duration<double, std::milli>(
+               std::chrono::system_clock::now().time_since_epoch())
+        .count();
+}
+
+// What watch and launch follow until it ends: a window's frame (the first top-level window mapped
+// when none is given), the window's minimise request, and the end of the window or of a process.
+struct Followed {
+    xcb_window_t frame = XCB_WINDOW_NONE;
+    xcb_window_t window = XCB_WINDOW_NONE;
+    pid_t process = -1;
+};
+
+struct Atoms {
+    xcb_atom_t changeState;
+    // Qt uses the KDE variant when the window manager announces it.
+    xcb_atom_t kdeChangeState;
+};
+
+// Prints what happened to `followed` in one event; true when it has ended.
+bool report(xcb_connection_t* c, const Atoms& atoms, const xcb_generic_event_t& event,
+            Followed& followed) {
     const xcb_window_t root = rootOf(c);
-    const std::uint32_t structure = XCB_EVENT_MASK_STRUCTURE_NOTIFY;
-    xcb_change_window_attributes(c, window, XCB_CW_EVENT_MASK, &structure);
-    // The frame's changes, once each, as the root's children's; a minimise request is a client
-    // message to the root, seen by every client listening there with the mask it was sent with
-    // (Qt: structure notify; others: substructure notify).
+    switch (event.response_type & 0x7F) {
+        case XCB_MAP_NOTIFY: {
+            const auto& e = reinterpret_cast<const xcb_map_notify_event_t&>(event);
+            if (followed.frame == XCB_WINDOW_NONE && e.event == root && e.override_redirect == 0) {
+                followed.frame = e.window;
+                const double at = nowMs();
+                const auto frame = frameGeometry(c, e.window).value_or(XRect{});
+                std::printf("%.1f map 0x%x %d %d %d %d\n", at, e.window, frame.x, frame.y,
+                            frame.width, frame.height);
+            }
+            return false;
+        }
+        case XCB_UNMAP_NOTIFY: {
+            const auto& e = reinterpret_cast<const xcb_unmap_notify_event_t&>(event);
+            if (followed.frame != XCB_WINDOW_NONE && e.event == root &&
+                e.window != followed.frame) {
+                std::printf("%.1f unmap 0x%x\n", nowMs(), e.window);
+            }
+            return false;
+        }
+        case XCB_CONFIGURE_NOTIFY: {
+            const auto& e = reinterpret_cast<const xcb_configure_notify_event_t&>(event);
+            if (e.event == root && e.window == followed.frame) {
+                // Of a known window, as it is after the change: the frame window of some
+                // managers reaches beyond the frame that is drawn, and a manager may resize the
+                // window inside the frame a moment after it moved the frame.
+                const auto outer = followed.window != XCB_WINDOW_NONE
+                                       ? frameGeometry(c, followed.window)
+                                       : std::nullopt;
+                const XRect r = outer.value_or(
+                    XRect{e.x, e.y, e.width + 2 * e.border_width, e.height + 2 * e.border_width});
+                std::printf("%.1f frame %d %d %d %d\n", nowMs(), r.x, r.y, r.width, r.height);
+            }
+            return false;
+        }
+        case XCB_CLIENT_MESSAGE: {
+            const auto& e = reinterpret_cast<const xcb_client_message_event_t&>(event);
+            constexpr std::uint32_t kIconicState = 3;
+            if ((followed.window == XCB_WINDOW_NONE || e.window == followed.window) &&
+                (e.type == atoms.changeState || e.type == atoms.kdeChangeState) &&
+                e.data.data32[0] == kIconicState) {
+                std::printf("%.1f iconify\n", nowMs());
+            }
+            return false;
+        }
+        case XCB_DESTROY_NOTIFY: {
+            const auto& e = reinterpret_cast<const xcb_destroy_notify_event_t&>(event);
+            if (followed.window != XCB_WINDOW_NONE && e.window == followed.window) {
+                std::printf("%.1f gone\n", nowMs());
+                return true;
+            }
+            return false;
+        }
+        default:
+            return false;
+    }
+}
+
+int follow(xcb_connection_t* c, Followed followed) {
+    const Atoms atoms{atom(c, "WM_CHANGE_STATE"), atom(c, "_KDE_WM_CHANGE_STATE")};
+    // (Debian 12's C library declares pidfd_open for C only.)
+    const int processEnd =
+        followed.process > 0 ? static_cast<int>(syscall(SYS_pidfd_open, followed.process, 0)) : -1;
+    pollfd waits[] = {{xcb_get_file_descriptor(c), POLLIN, 0}, {processEnd, POLLIN, 0}};
+    while (true) {
+        while (auto event = xReply(xcb_poll_for_event(c))) {
+            const bool ended = report(c, atoms, *event, followed);
+            std::fflush(stdout);
+            if (ended) {
+                return 0;
+            }
+        }
+        if (xcb_connection_has_error(c) != 0) {
+            return fail("the X connection broke");
+        }
+        poll(waits, processEnd >= 0 ? 2 : 1, -1);
+        if ((waits[1].revents & POLLIN) != 0) {
+            int status = 0;
+            waitpid(followed.process, &status, 0);
+            std::printf("%.1f exit %d\n", nowMs(),
+                        WIFEXITED(status) ? WEXITSTATUS(status) : 128 + WTERMSIG(status));
+            return 0;
+        }
+    }
+}
+
+// The frames are the root's children: a client listening on the root hears of their changes. A
+// minimise request is a client message to the root, seen by every client listening there with
+// the mask it was sent with (Qt: structure notify; others: substructure notify).
+void listenOnTheRoot(xcb_connection_t* c) {
     const std::uint32_t rootMask =
         XCB_EVENT_MASK_STRUCTURE_NOTIFY | XCB_EVENT_MASK_SUBSTRUCTURE_NOTIFY;
-    xcb_change_window_attributes(c, root, XCB_CW_EVENT_MASK, &rootMask);
-    // Qt uses the KDE variant when the window manager announces it.
-    const xcb_atom_t changeState = atom(c, "WM_CHANGE_STATE");
-    const xcb_atom_t kdeChangeState = atom(c, "_KDE_WM_CHANGE_STATE");
-    std::printf("0 ready\n");
+    xcb_change_window_attributes(c, rootOf(c), XCB_CW_EVENT_MASK, &rootMask);
+    // A round trip: the server listens by its reply.
+    std::free(xcb_get_input_focus_reply(c, xcb_get_input_focus(c), nullptr));
+}
+
+int watch(xcb_connection_t* c, xcb_window_t window) {
+    const std::uint32_t structure = XCB_EVENT_MASK_STRUCTURE_NOTIFY;
+    xcb_change_window_attributes(c, window, XCB_CW_EVENT_MASK, &structure);
+    listenOnTheRoot(c);
+    std::printf("%.1f ready\n", nowMs());
     std::fflush(stdout);
-    while (auto* raw = xcb_wait_for_event(c)) {
-        auto event = xReply(raw);
-        switch (event->response_type & 0x7F) {
-            case XCB_CONFIGURE_NOTIFY: {
-                const auto* e = reinterpret_cast<xcb_configure_notify_event_t*>(event.get());
-                // The outer geometry as it is after the change: a window manager may resize the
-                // window inside the frame a moment after it moved the frame.
-                const auto outer = e->window == frame && e->event == root ? frameGeometry(c, window)
-                                                                          : std::nullopt;
-                if (outer) {
-                    std::printf("%lld frame %d %d %d %d\n", stamp(), outer->x, outer->y,
-                                outer->width, outer->height);
-                }
-                break;
-            }
-            case XCB_CLIENT_MESSAGE: {
-                const auto* e = reinterpret_cast<xcb_client_message_event_t*>(event.get());
-                constexpr std::uint32_t kIconicState = 3;
-                if (e->window == window && (e->type == changeState || e->type == kdeChangeState) &&
-                    e->data.data32[0] == kIconicState) {
-                    std::printf("%lld iconify\n", stamp());
-                }
-                break;
-            }
-            case XCB_DESTROY_NOTIFY:
-                if (reinterpret_cast<xcb_destroy_notify_event_t*>(event.get())->window == window) {
-                    std::printf("%lld gone\n", stamp());
-                    return 0;
-                }
-                break;
-            default:
-                break;
-        }
-        std::fflush(stdout);
+    return follow(c, {frameOf(c, window), window, -1});
+}
+
+int launch(xcb_connection_t* c, char** command) {
+    listenOnTheRoot(c);
+    const double start = nowMs();
+    pid_t process = -1;
+    if (posix_spawnp(&process, command[0], nullptr, nullptr, command, environ) != 0) {
+        return fail("cannot start the program");
     }
-    return fail("the X connection broke");
+    std::printf("%.1f pid %d\n", start, process);
+    std::fflush(stdout);
+    return follow(c, {XCB_WINDOW_NONE, XCB_WINDOW_NONE, process});
 }
 
 // A launcher sends a startup message to the root window in pieces of 20 bytes, the first as
@@ -225,7 +321,9 @@ int grab(int argc, char** argv, xcb_connection_t* c, xcb_window_t window, const 
 int main(int argc, char** argv) {
     const std::string_view command = argc > 1 ? argv[1] : "";
     if (argc < 3 && command != "startup" && command != "smallest") {
-        return fail("usage: x_tool frame|watch|grab WINDOW [FILE], x_tool startup|smallest");
+        return fail(
+            "usage: x_tool frame|watch|grab WINDOW [FILE], x_tool launch PROGRAM [ARGUMENT...], "
+            "x_tool startup|smallest");
     }
     const Connection connection(xcb_connect(nullptr, nullptr));
     xcb_connection_t* c = connection.get();
@@ -237,6 +335,9 @@ int main(int argc, char** argv) {
     }
     if (command == "smallest") {
         return smallest(c);
+    }
+    if (command == "launch") {
+        return launch(c, argv + 2);
     }
     const auto window = static_cast<xcb_window_t>(std::stoul(argv[2], nullptr, 0));
     if (command == "frame") {

@@ -1,13 +1,12 @@
-# Drives the kebo program on an X display as a user would, with xdotool and x_tool: sourced by
-# the end-to-end scripts, which set kebo, x_tool and work (a scratch directory) first.
+# What a user does to kebo on an X display, for the scripts that drive the real program (the
+# end-to-end and desktop tests, tools/bench): start it, find its windows, answer its boxes, close
+# it. Sourced; the script defines `fail MESSAGE...`, which does not return, and for start_kebo,
+# wait_exit and wait_opened the program `kebo`, `x_tool` and a scratch directory `work`.
 
-fail() {
-    echo "FAIL: $*" >&2
-    [ -s "$work/stderr" ] && sed 's/^/  kebo: /' "$work/stderr" >&2
-    exit 1
+now_ms() {
+    local us=${EPOCHREALTIME/[.,]/}
+    echo $((us / 1000))
 }
-
-now_ms() { echo $(($(date +%s%N) / 1000000)); }
 
 # Waits up to $1 seconds for the first visible window titled $2 other than $3; prints its id.
 wait_window() {
@@ -22,6 +21,29 @@ wait_window() {
 }
 
 window_exists() { xdotool getwindowname "$1" >/dev/null 2>&1; }
+
+# Answers the next message box, coming within $2 seconds (10 by default), with a key: y (Yes),
+# n (No) or Return (the default button).
+answer() {
+    local box
+    box=$(wait_window "${2:-10}" KEBO "${previous_box:-none}") || fail "no message box to answer $1"
+    xdotool windowactivate --sync "$box" key "$1" 2>/dev/null || true
+    for _ in $(seq 500); do window_exists "$box" || break; sleep 0.01; done
+    window_exists "$box" && fail "the message box stayed after $1"
+    previous_box=$box
+}
+
+# Closes window $1 as the user does with Alt+F4, the window manager's own close binding: it sends
+# the close request with a real timestamp to the active window, as the close button does. On a
+# busy machine openbox may still be in a move when the keys come (the button's release waits in
+# its queue), and a move takes every key for itself: they are pressed again then.
+close_window() {
+    for _ in 1 2 3; do
+        xdotool windowactivate --sync "$1" key alt+F4
+        wait_window 3 KEBO >/dev/null && return 0
+    done
+    fail "no question after Alt+F4"
+}
 
 # Waits up to $1 seconds for kebo to exit; sets kebo_status.
 wait_exit() {
@@ -54,21 +76,11 @@ wait_opened() {
         if [ "$geometry" != "$last" ]; then
             last=$geometry
             stable_since=$(now_ms)
-        elif [ $(($(now_ms) - stable_since)) -ge 300 ] && [ "$(cut -d' ' -f3 <<<"$last")" -ge 317 ]; then
+        elif [ $(($(now_ms) - stable_since)) -ge 300 ] &&
+            [ "$(cut -d' ' -f3 <<<"$last")" -ge 317 ]; then
             break
         fi
         sleep 0.01
     done
     read -r frame_x frame_y frame_w frame_h client_x client_y client_w client_h <<<"$last"
-}
-
-# Answers the next message box, coming within $2 seconds (10 by default), with a key: y (Yes),
-# n (No) or Return (the default button).
-answer() {
-    local box
-    box=$(wait_window "${2:-10}" KEBO "${previous_box:-none}") || fail "no message box to answer $1"
-    xdotool windowactivate --sync "$box" key "$1" 2>/dev/null || true
-    for _ in $(seq 500); do window_exists "$box" || break; sleep 0.01; done
-    window_exists "$box" && fail "the message box stayed after $1"
-    previous_box=$box
 }
