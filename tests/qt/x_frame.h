@@ -100,30 +100,6 @@ inline std::optional<XRect> frameGeometry(xcb_connection_t* c, xcb_window_t wind
     return XRect{g->x, g->y, g->width + 2 * border, g->height + 2 * border};
 }
 
-// The size limits the window manager reads (WM_NORMAL_HINTS): minimum and maximum width and
-// height, 0 where none is given.
-struct SizeLimits {
-    int minWidth = 0;
-    int minHeight = 0;
-    int maxWidth = 0;
-    int maxHeight = 0;
-    bool operator==(const SizeLimits&) const = default;
-};
-
-inline SizeLimits sizeLimits(xcb_connection_t* c, xcb_window_t window) {
-    auto p = xReply(xcb_get_property_reply(
-        c, xcb_get_property(c, 0, window, XCB_ATOM_WM_NORMAL_HINTS, XCB_ATOM_WM_SIZE_HINTS, 0, 18),
-        nullptr));
-    if (!p || p->format != 32 || xcb_get_property_value_length(p.get()) < 9 * 4) {
-        return {};
-    }
-    const auto* h = static_cast<const std::uint32_t*>(xcb_get_property_value(p.get()));
-    const auto field = [h](std::uint32_t flag, int i) {
-        return (h[0] & flag) != 0 ? static_cast<int>(h[i]) : 0;
-    };
-    return {field(16, 5), field(16, 6), field(32, 7), field(32, 8)};
-}
-
 // Records, on a connection of its own, every ConfigureNotify of the root's children: the window
 // manager's frames, as the X server moves and resizes them.
 class FrameWatch {
