@@ -70,6 +70,19 @@ bool managerSupports(xcb_connection_t* c, xcb_atom_t atom) {
     return std::find(atoms, atoms + count, atom) != atoms + count;
 }
 
+// A fixed single border in the Motif window manager hints: flags, functions, decorations,
+// input mode, status.
+void writeFixedBorder(xcb_connection_t* c, xcb_window_t window) {
+    enum : std::uint32_t { kFunctions = 1, kDecorations = 2 };
+    enum : std::uint32_t { kMove = 4, kMinimise = 8, kClose = 32 };
+    enum : std::uint32_t { kBorder = 2, kTitle = 8, kMenu = 16, kMinimiseButton = 32 };
+    const std::array<std::uint32_t, 5> hints{kFunctions | kDecorations, kMove | kMinimise | kClose,
+                                             kBorder | kTitle | kMenu | kMinimiseButton, 0, 0};
+    const xcb_atom_t atom = atomNamed(c, "_MOTIF_WM_HINTS", false);
+    xcb_change_property(c, XCB_PROP_MODE_REPLACE, window, atom, atom, 32, hints.size(),
+                        hints.data());
+}
+
 // The window manager's frame: the ancestor of `window` that is a child of the root, or the
 // window itself while it is undecorated.
 xcb_window_t frameOf(xcb_connection_t* c, xcb_window_t window) {
@@ -204,19 +217,9 @@ std::optional<QMarginsF> frameBeforeShow(const QWindow& window) {
 }
 
 void setFixedBorder(const QWindow& window) {
-    xcb_connection_t* c = xConnection();
-    if (c == nullptr) {
-        return;
+    if (xcb_connection_t* c = xConnection()) {
+        writeFixedBorder(c, static_cast<xcb_window_t>(window.winId()));
     }
-    // The Motif window manager hints: flags, functions, decorations, input mode, status.
-    enum : std::uint32_t { kFunctions = 1, kDecorations = 2 };
-    enum : std::uint32_t { kMove = 4, kMinimise = 8, kClose = 32 };
-    enum : std::uint32_t { kBorder = 2, kTitle = 8, kMenu = 16, kMinimiseButton = 32 };
-    const std::array<std::uint32_t, 5> hints{kFunctions | kDecorations, kMove | kMinimise | kClose,
-                                             kBorder | kTitle | kMenu | kMinimiseButton, 0, 0};
-    const xcb_atom_t atom = atomNamed(c, "_MOTIF_WM_HINTS", false);
-    xcb_change_property(c, XCB_PROP_MODE_REPLACE, static_cast<xcb_window_t>(window.winId()), atom,
-                        atom, 32, hints.size(), hints.data());
 }
 
 bool fixSizeForManager(const QWindow& window, QSize clientSize) {
@@ -252,6 +255,10 @@ bool fixSizeForManager(const QWindow& window, QSize clientSize) {
     hints[kMinHeight] = hints[kMaxHeight] = static_cast<std::uint32_t>(device.height());
     xcb_change_property(c, XCB_PROP_MODE_REPLACE, id, XCB_ATOM_WM_NORMAL_HINTS,
                         XCB_ATOM_WM_SIZE_HINTS, 32, kFields, hints.data());
+    // kwin takes the fixed size into what it offers but draws the frame anew only when asked
+    // for a size: until then it shows the close button where the maximise button was.
+    const std::array<std::uint32_t, 2> size{hints[kMinWidth], hints[kMinHeight]};
+    xcb_configure_window(c, id, XCB_CONFIG_WINDOW_WIDTH | XCB_CONFIG_WINDOW_HEIGHT, size.data());
     xcb_flush(c);
     return true;
 }
