@@ -76,13 +76,16 @@ ApplicationArguments::ApplicationArguments(int argc, char** argv, DisplayChoice 
     values_.push_back(nullptr);
 }
 
-void flushDisplay() {
+xcb_connection_t* xConnection() {
     auto* app = qobject_cast<QGuiApplication*>(QCoreApplication::instance());
-    if (app == nullptr) {
-        return;
-    }
-    if (auto* x11 = app->nativeInterface<QNativeInterface::QX11Application>()) {
-        xcb_flush(x11->connection());
+    auto* x11 =
+        app != nullptr ? app->nativeInterface<QNativeInterface::QX11Application>() : nullptr;
+    return x11 != nullptr ? x11->connection() : nullptr;
+}
+
+void flushDisplay() {
+    if (xcb_connection_t* c = xConnection()) {
+        xcb_flush(c);
     }
 }
 

@@ -3,6 +3,8 @@
 
 #include <vector>
 
+struct xcb_connection_t;
+
 namespace kebo::qt {
 
 enum class DisplayChoice {
@@ -33,6 +35,9 @@ private:
     std::vector<char*> values_;
     int count_ = 0;
 };
+
+// The connection to the X server that Qt uses; none without an X11 display or a GUI application.
+xcb_connection_t* xConnection();
 
 // Sends the requests still buffered for the X server (a minimise, say) before an immediate exit.
 void flushDisplay();

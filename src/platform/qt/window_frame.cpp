@@ -2,7 +2,6 @@
 
 #include <xcb/xcb.h>
 
-#include <QGuiApplication>
 #include <QSizeF>
 #include <QWindow>
 #include <algorithm>
@@ -16,6 +15,8 @@
 #include <string_view>
 #include <thread>
 #include <utility>
+
+#include "platform/qt/display.h"
 
 namespace kebo::qt {
 
@@ -43,11 +44,6 @@ xcb_atom_t atomNamed(xcb_connection_t* c, std::string_view name, bool onlyIfExis
                                               static_cast<std::uint16_t>(name.size()), name.data()),
                               nullptr));
     return reply ? reply->atom : xcb_atom_t{XCB_ATOM_NONE};
-}
-
-xcb_connection_t* xConnection() {
-    auto* x11 = qGuiApp->nativeInterface<QNativeInterface::QX11Application>();
-    return x11 != nullptr ? x11->connection() : nullptr;
 }
 
 xcb_window_t rootOf(xcb_connection_t* c) {
