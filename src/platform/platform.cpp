@@ -2,7 +2,6 @@
 
 #include <algorithm>
 #include <cmath>
-#include <utility>
 
 namespace kebo {
 
@@ -64,8 +63,7 @@ void Platform::centreWindow() {
 
 void Platform::showWindowCentred() {
     centreWindow();
-    shownOnce_ = true;
-    showing_ = true;
+    shown_ = Shown::Placing;
     showWindow();
 }
 
@@ -90,7 +88,8 @@ void Platform::windowGeometryReported(const PixelRect& outer) {
     if (const auto rect = geometry_.reported(outer, twipsPerPixel())) {
         applyWindowRect(*rect);
     }
-    if (std::exchange(showing_, false)) {
+    if (shown_ == Shown::Placing) {
+        shown_ = Shown::OnScreen;
         // The first word of the window on the screen. Where the windowing system has framed it
         // otherwise than expected or holds it at a minimum size, it is centred again at the size
         // it has; and the timers set meanwhile start now, so that the opening starts from it.

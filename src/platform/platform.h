@@ -63,7 +63,7 @@ public:
     void showWindowCentred();
     // From the first report of the shown window on. Until then a timer keeps the interval set
     // but does not tick: what it animates would not be seen.
-    bool windowOnScreen() const { return shownOnce_ && !showing_; }
+    bool windowOnScreen() const { return shown_ == Shown::OnScreen; }
     void setWindowState(WindowState state);
     // The pointer shown over the window.
     virtual void setMousePointer(MousePointer pointer) = 0;
@@ -145,8 +145,8 @@ private:
     std::array<int, kTimerCount> timerIntervals_{};
     int openMessageBoxes_ = 0;
     bool ended_ = false;
-    bool shownOnce_ = false;
-    bool showing_ = false;  // shown, not yet reported on the screen
+    // Shown but not yet reported on the screen: Placing.
+    enum class Shown { Not, Placing, OnScreen } shown_ = Shown::Not;
 };
 
 }  // namespace kebo
