@@ -24,11 +24,6 @@ cleanup() {
     return 0
 }
 trap cleanup EXIT
-fail() {
-    echo "FAIL: $*" >&2
-    [ -s "$work/stderr" ] && sed 's/^/  kebo: /' "$work/stderr" >&2
-    exit 1
-}
 source "$(dirname "$0")/x_user.sh"
 
 # The frame's changes that x_tool watch has seen so far, up to the minimise: "x y w h" a line.

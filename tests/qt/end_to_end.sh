@@ -25,11 +25,6 @@ cleanup() {
 }
 trap cleanup EXIT
 
-fail() {
-    echo "FAIL: $*" >&2
-    [ -s "$work/stderr" ] && sed 's/^/  kebo: /' "$work/stderr" >&2
-    exit 1
-}
 source "$(dirname "$0")/x_user.sh"
 
 echo "== SIGTERM during a launch"

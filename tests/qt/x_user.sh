@@ -1,7 +1,15 @@
 # What a user does to kebo on an X display, for the scripts that drive the real program (the
 # end-to-end and desktop tests, tools/bench): start it, find its windows, answer its boxes, close
-# it. Sourced; the script defines `fail MESSAGE...`, which does not return, and for start_kebo,
-# wait_exit and wait_opened the program `kebo`, `x_tool` and a scratch directory `work`.
+# it. Sourced; the script sets, for start_kebo, wait_exit and wait_opened, the program `kebo`,
+# `x_tool` and a scratch directory `work`, and may define its own `fail MESSAGE...` first (it
+# does not return).
+
+# Says what failed, with what kebo wrote on stderr, and ends the script.
+declare -F fail >/dev/null || fail() {
+    echo "FAIL: $*" >&2
+    [ -s "$work/stderr" ] && sed 's/^/  kebo: /' "$work/stderr" >&2
+    exit 1
+}
 
 now_ms() {
     local us=${EPOCHREALTIME/[.,]/}
