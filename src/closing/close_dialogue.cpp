@@ -1,34 +1,31 @@
-#include "launcher/launcher_window.h"
-#include "messages/show_message.h"
+#include "launcher/launcher.h"
 
 namespace kebo {
 
-void Form1::Form_QueryUnload(std::int16_t& cancel, std::int16_t closeReason) {
-    if (closeReason == kCloseReasonSessionEnding || closeReason == kCloseReasonTaskManager) {
-        platform_.endProgram();
+// Every way of this dialogue keeps the window; only the farewell ends the program, later.
+void Launcher::closeRequested(CloseReason reason) {
+    if (reason == CloseReason::SessionEnding || reason == CloseReason::TaskManager) {
+        end();
         return;
     }
-    cancel = 1;
-    if (platform_.timerInterval(Timer::Timer1) > 0) {
+    if (interval(Animation::Progress) > 0) {
         return;
     }
 
-    if (showMessage(platform_, MessageId::MsgAskQuit) != kAnswerYes ||
-        showMessage(platform_, MessageId::MsgAskQuitReally) != kAnswerYes) {
+    if (ask(boxes::kAskQuit) != Answer::Yes || ask(boxes::kAskQuitReally) != Answer::Yes) {
         return;
     }
-    if (showMessage(platform_, MessageId::MsgAskRelaunch) == kAnswerYes) {
-        showMessage(platform_, MessageId::MsgPleaseWait);
-        BeginWaiting(false);
+    if (ask(boxes::kAskRelaunch) == Answer::Yes) {
+        ask(boxes::kPleaseWait);
+        beginWaiting(false);
         return;
     }
-    if (showMessage(platform_, MessageId::MsgAskCancelClose) == kAnswerNo &&
-        showMessage(platform_, MessageId::MsgAskGoodbye) != kAnswerNo) {
-        showMessage(platform_, MessageId::MsgSeeYou);
-        platform_.setTimerInterval(Timer::Timer3, 1);
+    if (ask(boxes::kAskCancelClose) == Answer::No && ask(boxes::kAskGoodbye) != Answer::No) {
+        ask(boxes::kSeeYou);
+        setInterval(Animation::Farewell, 1);
         return;
     }
-    showMessage(platform_, MessageId::MsgBackToLauncher);
+    ask(boxes::kBackToLauncher);
 }
 
 }  // namespace kebo

@@ -1,16 +1,16 @@
-#include "launcher/launcher_window.h"
+#include "launcher/launcher.h"
 
 namespace kebo {
 
-void Form1::Timer3_Timer() {
-    platform_.setWindowHeight(platform_.windowHeight() - 50);
-    platform_.setWindowTop(platform_.windowTop() + 25);
-    platform_.setWindowWidth(platform_.windowWidth() - 100);
-    platform_.setWindowLeft(platform_.windowLeft() + 50);
-    if (platform_.windowWidth() <= 1700) {
-        platform_.setTimerInterval(Timer::Timer3, 0);
-        platform_.setWindowState(WindowState::Minimised);
-        platform_.endProgram();
+void Launcher::farewellStep() {
+    setHeight(height() - 50);
+    setTop(top() + 25);
+    setWidth(width() - 100);
+    setLeft(left() + 50);
+    if (width() <= 1700) {
+        setInterval(Animation::Farewell, 0);
+        minimise();
+        end();
     }
 }
 

@@ -1,30 +1,29 @@
 #include <cmath>
 
-#include "launcher/launcher_window.h"
-#include "messages/show_message.h"
+#include "launcher/launcher.h"
 
 namespace kebo {
 
-void Form1::Command1_Click() {
-    if (showMessage(platform_, MessageId::MsgAskOpen) == kAnswerNo) {
-        showMessage(platform_, MessageId::MsgRefusalFailed);
+void Launcher::openClicked() {
+    if (ask(boxes::kAskOpen) == Answer::No) {
+        ask(boxes::kRefusalOverridden);
     }
-    showMessage(platform_, MessageId::MsgPleaseWait);
-    BeginWaiting(true);
+    ask(boxes::kPleaseWait);
+    beginWaiting(true);
 }
 
-void Form1::BeginWaiting(bool showLabel) {
-    platform_.setProgressBarVisible(true);
-    platform_.setButtonEnabled(false);
+void Launcher::beginWaiting(bool showLabel) {
+    platform_.setProgressVisible(true);
+    setButtonEnabled(false);
     platform_.reseedRandom();
     // Not floor(r * 100 + 100): for the largest r below 1 that sum rounds up to 200, while r * 100
     // stays below 100.
     state_.lastDraw = static_cast<float>(std::floor(platform_.nextRandom() * 100) + 100);
-    platform_.setTimerInterval(Timer::Timer1, static_cast<int>(state_.lastDraw));
+    setInterval(Animation::Progress, static_cast<int>(state_.lastDraw));
     if (showLabel) {
-        platform_.setLabelVisible(true);
+        platform_.setBusyLabelVisible(true);
     }
-    platform_.setMousePointer(MousePointer::Hourglass);
+    platform_.setBusyPointer(true);
 }
 
 }  // namespace kebo

@@ -1,6 +1,6 @@
 #include <cmath>
 
-#include "launcher/launcher_window.h"
+#include "launcher/launcher.h"
 
 namespace kebo {
 
@@ -12,7 +12,7 @@ constexpr float kFullProgress = 10000;
 
 }  // namespace
 
-void Form1::Timer1_Timer() {
+void Launcher::progressStep() {
     if (state_.tickCount <= kLastRandomTick) {
         platform_.reseedRandom();
         state_.lastDraw = static_cast<float>(std::floor(platform_.nextRandom() * 500 + 1));
@@ -29,15 +29,15 @@ void Form1::Timer1_Timer() {
     }
 
     if (state_.progress > kFullProgress) {
-        CompleteLaunch();
+        completeLaunch();
     } else {
-        platform_.setProgressBarValue(state_.progress);
+        platform_.setProgressValue(static_cast<int>(state_.progress));
         if (state_.blinkCount > 2) {
             state_.blinkCount = 0;
-            platform_.setLabelVisible(true);
+            platform_.setBusyLabelVisible(true);
         } else {
             ++state_.blinkCount;
-            platform_.setLabelVisible(false);
+            platform_.setBusyLabelVisible(false);
         }
     }
     state_.tickCount = static_cast<std::int16_t>(state_.tickCount + 1);

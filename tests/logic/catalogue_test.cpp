@@ -1,89 +1,47 @@
 #include <gtest/gtest.h>
 
-#include <set>
-#include <string_view>
+#include <algorithm>
 
-#include "messages/message_catalogue.h"
 #include "sim_helpers.h"
 
 namespace kebo {
 namespace {
 
-using enum MessageId;
+using enum Answer;
+using enum BoxIcon;
+constexpr Buttons OkOnly = Buttons::Ok;
+constexpr Buttons YesNo = Buttons::YesNo;
 
-TEST(Catalogue, HoldsThirteenMessagesWithTheirExactTextsAndStyles) {
-    struct Expected {
-        MessageId id;
-        std::string_view text;
-        unsigned style;
+TEST(Boxes, SayTheirTextsWithTheirButtonsIconAndDefault) {
+    EXPECT_EQ(boxes::kCaption, "KEBO");
+    const Box expected[] = {
+        {"メモ帳を開きますか？", YesNo, Question, Yes},
+        {"拒否できませんでした。強制的に開きます。", OkOnly, Exclamation, Ok},
+        {"立ち上げにはしばらく時間がかかります。しばらくお待ちください。", OkOnly, Information, Ok},
+        {"お待たせしました、メモ帳を開く準備ができました。今メモ帳を開きますか？", YesNo,
+         Information, Yes},
+        {"じゃあ、いっしょに準備しておいたペイントを開きます。（強制）", OkOnly, Stop, Ok},
+        {"ペイントが見つからなかったのでやっぱりメモ帳にします。", OkOnly, Stop, Ok},
+        {"終了していいですか？", YesNo, Question, No},
+        {"本当に終了しますか？", YesNo, Question, No},
+        {"もう一回ぐらいメモ帳を立ち上げてみませんか？", YesNo, Question, Yes},
+        {"今ならキャンセルできます。閉じるのキャンセルしますか？", YesNo, Question, Yes},
+        {"さようなら？", YesNo, Question, No},
+        {"ありがとうございます。ランチャーに戻ります。", OkOnly, Information, Ok},
+        {"じゃーねー", OkOnly, Exclamation, Ok},
     };
-    const Expected expected[] = {
-        {MsgAskOpen, "メモ帳を開きますか？", 0x24},
-        {MsgRefusalFailed, "拒否できませんでした。強制的に開きます。", 0x30},
-        {MsgPleaseWait, "立ち上げにはしばらく時間がかかります。しばらくお待ちください。", 0x40},
-        {MsgReadyAskOpen, "お待たせしました、メモ帳を開く準備ができました。今メモ帳を開きますか？",
-         0x44},
-        {MsgForcePaint, "じゃあ、いっしょに準備しておいたペイントを開きます。（強制）", 0x10},
-        {MsgPaintMissing, "ペイントが見つからなかったのでやっぱりメモ帳にします。", 0x10},
-        {MsgAskQuit, "終了していいですか？", 0x124},
-        {MsgAskQuitReally, "本当に終了しますか？", 0x124},
-        {MsgAskRelaunch, "もう一回ぐらいメモ帳を立ち上げてみませんか？", 0x24},
-        {MsgAskCancelClose, "今ならキャンセルできます。閉じるのキャンセルしますか？", 0x24},
-        {MsgAskGoodbye, "さようなら？", 0x124},
-        {MsgBackToLauncher, "ありがとうございます。ランチャーに戻ります。", 0x40},
-        {MsgSeeYou, "じゃーねー", 0x30},
-    };
-    ASSERT_EQ(messageCatalogue().size(), std::size(expected));
-    for (const Expected& e : expected) {
-        EXPECT_EQ(messageFor(e.id).text, e.text);
-        EXPECT_EQ(messageFor(e.id).style, e.style) << e.text;
-    }
+    EXPECT_TRUE(std::ranges::equal(boxes::kAll, expected));
 }
 
-// One session that shows every box: a refused open, Paint missing, Back, Relaunch, Farewell.
-TEST(Catalogue, EveryBoxShownCarriesItsTextStyleAndTheCaptionKebo) {
-    SimulatedProgram program;
-    SimPlatform& p = program.platform;
-    test::startOpened(program);
-    for (const int answer : {kAnswerNo, kAnswerOk, kAnswerOk, kAnswerNo, kAnswerOk, kAnswerOk}) {
-        p.answer(answer);
+// Enter on every box of the close dialogue keeps the launcher: no default is the answer that leads
+// on toward the farewell.
+TEST(Boxes, TheCloseDialoguesDefaultsNeverLeadToTheFarewell) {
+    for (const auto& [box, onward] : {std::pair{boxes::kAskQuit, Yes},
+                                      {boxes::kAskQuitReally, Yes},
+                                      {boxes::kAskCancelClose, No},
+                                      {boxes::kAskGoodbye, Yes}}) {
+        EXPECT_NE(box.defaultAnswer, onward) << box.text;
     }
-    p.click();
-    test::runLaunchToEnd(p);
-    for (const int answer : {kAnswerYes, kAnswerYes, kAnswerNo, kAnswerNo, kAnswerNo, kAnswerOk}) {
-        p.answer(answer);
-    }
-    p.requestClose(kCloseReasonUser);
-    for (const int answer : {kAnswerYes, kAnswerYes, kAnswerYes, kAnswerOk, kAnswerYes}) {
-        p.answer(answer);
-    }
-    p.requestClose(kCloseReasonUser);
-    test::runLaunchToEnd(p);
-    for (const int answer : {kAnswerYes, kAnswerYes, kAnswerNo, kAnswerNo, kAnswerYes, kAnswerOk}) {
-        p.answer(answer);
-    }
-    p.requestClose(kCloseReasonUser);
-
-    std::set<MessageId> seen;
-    for (const ShownBox& box : p.boxes()) {
-        ASSERT_TRUE(box.id.has_value()) << box.text;
-        seen.insert(*box.id);
-        EXPECT_EQ(box.caption, "KEBO");
-        EXPECT_EQ(box.style, messageFor(*box.id).style) << box.text;
-    }
-    EXPECT_EQ(seen.size(), messageCatalogue().size());
-
-    // The wait warning of a click and of the relaunch from the close dialogue are one message.
-    std::vector<const ShownBox*> waits;
-    for (const ShownBox& box : p.boxes()) {
-        if (box.id == MsgPleaseWait) {
-            waits.push_back(&box);
-        }
-    }
-    ASSERT_EQ(waits.size(), 2U);
-    EXPECT_EQ(waits[0]->text, waits[1]->text);
-    EXPECT_EQ(waits[0]->style, waits[1]->style);
-    EXPECT_EQ(waits[0]->caption, waits[1]->caption);
 }
 
 }  // namespace

@@ -7,55 +7,51 @@
 namespace kebo {
 namespace {
 
-using enum MessageId;
+using namespace boxes;
+using enum Answer;
+using test::answerAll;
 using test::clickAndAgree;
 using test::isIdle;
 using test::isWaiting;
+using test::shownBoxes;
 using test::startOpened;
-
-constexpr int Y = kAnswerYes;
-constexpr int N = kAnswerNo;
-constexpr int OK = kAnswerOk;
 
 enum class Outcome { Refused, Relaunch, Farewell };
 
 TEST(CloseDialogue, EveryPathRefusesTheClose) {
     struct Path {
-        std::vector<int> answers;
-        std::vector<MessageId> boxes;
+        std::vector<Answer> answers;
+        std::vector<Box> boxes;
         Outcome outcome;
     };
     const Path paths[] = {
-        {{N}, {MsgAskQuit}, Outcome::Refused},
-        {{Y, N}, {MsgAskQuit, MsgAskQuitReally}, Outcome::Refused},
-        {{Y, Y, Y, OK},
-         {MsgAskQuit, MsgAskQuitReally, MsgAskRelaunch, MsgPleaseWait},
+        {{No}, {kAskQuit}, Outcome::Refused},
+        {{Yes, No}, {kAskQuit, kAskQuitReally}, Outcome::Refused},
+        {{Yes, Yes, Yes, Ok},
+         {kAskQuit, kAskQuitReally, kAskRelaunch, kPleaseWait},
          Outcome::Relaunch},
-        {{Y, Y, N, Y, OK},
-         {MsgAskQuit, MsgAskQuitReally, MsgAskRelaunch, MsgAskCancelClose, MsgBackToLauncher},
+        {{Yes, Yes, No, Yes, Ok},
+         {kAskQuit, kAskQuitReally, kAskRelaunch, kAskCancelClose, kBackToLauncher},
          Outcome::Refused},
-        {{Y, Y, N, N, N, OK},
-         {MsgAskQuit, MsgAskQuitReally, MsgAskRelaunch, MsgAskCancelClose, MsgAskGoodbye,
-          MsgBackToLauncher},
+        {{Yes, Yes, No, No, No, Ok},
+         {kAskQuit, kAskQuitReally, kAskRelaunch, kAskCancelClose, kAskGoodbye, kBackToLauncher},
          Outcome::Refused},
-        {{Y, Y, N, N, Y, OK},
-         {MsgAskQuit, MsgAskQuitReally, MsgAskRelaunch, MsgAskCancelClose, MsgAskGoodbye,
-          MsgSeeYou},
+        {{Yes, Yes, No, No, Yes, Ok},
+         {kAskQuit, kAskQuitReally, kAskRelaunch, kAskCancelClose, kAskGoodbye, kSeeYou},
          Outcome::Farewell},
     };
     for (const Path& path : paths) {
         SimulatedProgram program;
         SimPlatform& p = program.platform;
         startOpened(program);
-        for (const int answer : path.answers) {
-            p.answer(answer);
-        }
-        EXPECT_TRUE(p.requestClose(kCloseReasonUser));
-        EXPECT_EQ(p.boxIds(), path.boxes);
-        EXPECT_EQ(isWaiting(p), path.outcome == Outcome::Relaunch);
-        EXPECT_EQ(isIdle(p), path.outcome != Outcome::Relaunch);
-        EXPECT_EQ(p.timerInterval(Timer::Timer3), path.outcome == Outcome::Farewell ? 1 : 0);
+        answerAll(p, path.answers);
+        p.requestClose(CloseReason::User);
         EXPECT_FALSE(p.ended());
+        EXPECT_EQ(shownBoxes(p), path.boxes);
+        EXPECT_EQ(isWaiting(program), path.outcome == Outcome::Relaunch);
+        EXPECT_EQ(isIdle(program), path.outcome != Outcome::Relaunch);
+        EXPECT_EQ(program.launcher.interval(Animation::Farewell),
+                  path.outcome == Outcome::Farewell ? 1 : 0);
     }
 }
 
@@ -63,32 +59,12 @@ TEST(CloseDialogue, TheRelaunchLeavesTheLabelToTheBlinking) {
     SimulatedProgram program;
     SimPlatform& p = program.platform;
     startOpened(program);
-    for (const int answer : {Y, Y, Y, OK}) {
-        p.answer(answer);
-    }
-    p.requestClose(kCloseReasonUser);
-    EXPECT_FALSE(p.labelVisible());
+    answerAll(p, {Yes, Yes, Yes, Ok});
+    p.requestClose(CloseReason::User);
+    EXPECT_FALSE(p.busyLabelVisible());
     for (int tick = 1; tick <= 4; ++tick) {
-        p.advance(p.timerInterval(Timer::Timer1));
-        EXPECT_EQ(p.labelVisible(), tick == 4) << "tick " << tick;
-    }
-}
-
-TEST(CloseDialogue, EveryReasonButTwoAndThreeAsksAndEnterRefusesAfterOneQuestion) {
-    for (const std::int16_t reason : {0, 1, 4, 5}) {
-        SimulatedProgram program;
-        SimPlatform& p = program.platform;
-        startOpened(program);
-        // Enter takes the box's default button.
-        p.setDefaultAnswerer([](const ShownBox& box) {
-            if ((box.style & kStyleButtonsMask) != kStyleYesNo) {
-                return kAnswerOk;
-            }
-            return (box.style & kStyleDefaultMask) == kStyleDefaultSecond ? kAnswerNo : kAnswerYes;
-        });
-        EXPECT_TRUE(p.requestClose(reason));
-        EXPECT_EQ(p.boxIds(), std::vector{MsgAskQuit}) << "reason " << reason;
-        EXPECT_TRUE(isIdle(p));
+        p.advance(program.launcher.interval(Animation::Progress));
+        EXPECT_EQ(p.busyLabelVisible(), tick == 4) << "tick " << tick;
     }
 }
 
@@ -97,30 +73,59 @@ TEST(CloseDialogue, ACloseDuringALaunchIsRefusedWithoutAWord) {
     SimPlatform& p = program.platform;
     startOpened(program);
     clickAndAgree(p);
-    const int interval = p.timerInterval(Timer::Timer1);
+    const int interval = program.launcher.interval(Animation::Progress);
     p.advance(3 * interval);
-    EXPECT_TRUE(p.requestClose(kCloseReasonUser));
-    EXPECT_EQ(p.boxIds(), (std::vector{MsgAskOpen, MsgPleaseWait}));
-    EXPECT_TRUE(isWaiting(p));
-    EXPECT_EQ(p.timerInterval(Timer::Timer1), interval);
+    p.requestClose(CloseReason::User);
+    EXPECT_FALSE(p.ended());
+    EXPECT_EQ(shownBoxes(p), (std::vector{kAskOpen, kPleaseWait}));
+    EXPECT_TRUE(isWaiting(program));
+    EXPECT_EQ(program.launcher.interval(Animation::Progress), interval);
 }
 
+// The end of the session and the task manager end the program at once, also from inside a box,
+// and after the end no click, close, tick or report reaches the launcher.
 TEST(CloseDialogue, SessionEndAndTaskManagerEndAtOnceWithoutMinimising) {
-    for (const std::int16_t reason : {kCloseReasonSessionEnding, kCloseReasonTaskManager}) {
-        for (const bool duringLaunch : {false, true}) {
+    enum class When { Idle, Launching, InTheReadyBox };
+    for (const CloseReason reason : {CloseReason::SessionEnding, CloseReason::TaskManager}) {
+        for (const When when : {When::Idle, When::Launching, When::InTheReadyBox}) {
             SimulatedProgram program;
             SimPlatform& p = program.platform;
             startOpened(program);
-            if (duringLaunch) {
+            if (when != When::Idle) {
                 clickAndAgree(p);
             }
+            if (when == When::InTheReadyBox) {
+                p.answerWith([&p, reason](const ShownBox&) {
+                    p.requestClose(reason);
+                    ADD_FAILURE() << "the box went on after the end of the program";
+                    return No;
+                });
+                test::runLaunchToEnd(program);
+                EXPECT_TRUE(p.boxes().back().is(kReadyAskOpen));
+                EXPECT_TRUE(p.testedPaths().empty());
+            } else {
+                p.requestClose(reason);
+            }
+            ASSERT_TRUE(p.ended());
+            EXPECT_FALSE(p.minimised());
+            EXPECT_TRUE(p.startedPrograms().empty());
+
+            const LauncherState state = program.launcher.state();
+            const TwipsRect window = program.launcher.window();
             const std::size_t boxes = p.boxes().size();
-            EXPECT_FALSE(p.requestClose(reason));
-            EXPECT_TRUE(p.ended());
-            EXPECT_FALSE(p.minimisedAtEnd());
+            p.setDefaultAnswerer([](const ShownBox& box) { return box.defaultAnswer; });
+            p.click();
+            p.requestClose(CloseReason::User);
+            p.dragWindow(10, 10);
+            for (const Animation animation :
+                 {Animation::Opening, Animation::Progress, Animation::Farewell}) {
+                p.run([&] { program.launcher.post(event::TimerTicked{animation}); });
+            }
             p.advance(test::kLongestLaunchMs);
             EXPECT_EQ(p.boxes().size(), boxes);
-            EXPECT_TRUE(p.startedPrograms().empty());
+            EXPECT_EQ(program.launcher.state().progress, state.progress);
+            EXPECT_EQ(program.launcher.state().tickCount, state.tickCount);
+            EXPECT_EQ(program.launcher.window(), window);
         }
     }
 }

@@ -8,43 +8,40 @@
 namespace kebo {
 namespace {
 
-using enum MessageId;
+using namespace boxes;
+using enum Answer;
 using Paths = std::vector<std::string>;
+using test::answerAll;
 using test::clickAndAgree;
 using test::isIdle;
 using test::runLaunchToEnd;
+using test::shownBoxes;
 using test::startOpened;
 
-constexpr const char* kW = "C:\\WINDOWS";
-constexpr const char* kS = "C:\\WINDOWS\\system32";
+const std::string kW = "C:\\WINDOWS";
+const std::string kS = "C:\\WINDOWS\\system32";
 
-std::string in(const std::string& directory, const char* name) {
-    return directory + "\\" + name;
+std::string in(const std::string& folder, const char* name) {
+    return folder + "\\" + name;
 }
 
-// The boxes shown after the launch's first two.
-std::vector<MessageId> completionBoxes(const SimPlatform& p) {
-    const std::vector<MessageId> ids = p.boxIds();
-    return {ids.begin() + 2, ids.end()};
-}
-
-TEST(Completion, YesStartsNotepadAndReturnsToIdle) {
+TEST(Completion, YesStartsTheTextEditorAndReturnsToIdle) {
     SimulatedProgram program;
     SimPlatform& p = program.platform;
     startOpened(program);
     clickAndAgree(p);
-    p.answer(kAnswerYes);
-    runLaunchToEnd(p);
-    EXPECT_EQ(completionBoxes(p), std::vector{MsgReadyAskOpen});
+    p.answer(Yes);
+    runLaunchToEnd(program);
+    EXPECT_EQ(shownBoxes(p, 2), std::vector{kReadyAskOpen});
     EXPECT_EQ(p.startedPrograms(), Paths{"NOTEPAD.EXE"});
     EXPECT_TRUE(p.testedPaths().empty());
-    EXPECT_TRUE(isIdle(p));
-    EXPECT_EQ(program.form.state().progress, 0);
-    EXPECT_EQ(program.form.state().tickCount, 1);
+    EXPECT_TRUE(isIdle(program));
+    EXPECT_EQ(program.launcher.state().progress, 0);
+    EXPECT_EQ(program.launcher.state().tickCount, 1);
 
     clickAndAgree(p);
-    EXPECT_TRUE(p.progressBarVisible());
-    EXPECT_EQ(p.progressBarValue(), 0);
+    EXPECT_TRUE(p.progressVisible());
+    EXPECT_EQ(p.progressValue(), 0);
 }
 
 // Started from a desktop menu, a program that cannot start would leave the user with nothing to
@@ -56,102 +53,82 @@ TEST(Completion, AProgramThatCannotStartIsShownInABoxAndOnStandardError) {
     p.failStarts("指定されたファイルが見つかりません。");
     startOpened(program);
     clickAndAgree(p);
-    p.answer(kAnswerYes);
-    p.answer(kAnswerOk);
+    answerAll(p, {Yes, Ok});
     testing::internal::CaptureStderr();
-    runLaunchToEnd(p);
+    runLaunchToEnd(program);
     EXPECT_EQ(testing::internal::GetCapturedStderr(),
               "kebo: cannot start NOTEPAD.EXE: 指定されたファイルが見つかりません。\n");
     ASSERT_EQ(p.boxes().size(), 4U);
-    const ShownBox& box = p.boxes().back();
-    EXPECT_EQ(box.text,
-              "プログラム「NOTEPAD.EXE」を起動できませんでした。\n"
-              "理由：指定されたファイルが見つかりません。");
-    EXPECT_EQ(box.style, 0x10U);
-    EXPECT_EQ(box.caption, "KEBO");
+    EXPECT_TRUE(
+        p.boxes().back().is({"プログラム「NOTEPAD.EXE」を起動できませんでした。\n"
+                             "理由：指定されたファイルが見つかりません。",
+                             Buttons::Ok, BoxIcon::Stop, Ok}))
+        << p.boxes().back().text;
     EXPECT_EQ(p.startedPrograms(), Paths{"NOTEPAD.EXE"});
-    EXPECT_TRUE(isIdle(p));
+    EXPECT_TRUE(isIdle(program));
 }
 
-TEST(Completion, NoLooksForPaintInBothDirectories) {
+// A No looks for a paint program in both folders, as they were at load. A folder's path is read
+// into 50 bytes: one that does not fit them leaves them blank, and nothing is found there.
+TEST(Completion, NoLooksForPaintInBothFoldersAsReadAtLoad) {
+    const std::string fits = "C:\\" + std::string(46, 'x');
+    const std::string tooLong = fits + 'x';
+    const std::string blank(50, ' ');
     struct Case {
         const char* what;
         Paths files;
         const char* started;
-        std::size_t pathsTested;
-        bool missing;
+        std::size_t lookups;  // of mspaint.exe in both, then paint.exe in both
+        // Where the folders are, and what is read of them.
+        std::string windows = kW, system = kS, windowsRead = kW, systemRead = kS;
     };
     const Case cases[] = {
-        {"both names", {in(kW, "mspaint.exe"), in(kW, "paint.exe")}, "mspaint.exe", 2, false},
-        {"mspaint in system", {in(kS, "mspaint.exe")}, "mspaint.exe", 2, false},
-        {"paint in system", {in(kS, "paint.exe")}, "paint.exe", 4, false},
-        {"none", {}, "NOTEPAD.EXE", 4, true},
-    };
-    const Paths lookup{in(kW, "mspaint.exe"), in(kS, "mspaint.exe"), in(kW, "paint.exe"),
-                       in(kS, "paint.exe")};
-    for (const Case& c : cases) {
-        SimulatedProgram program;
-        SimPlatform& p = program.platform;
-        for (const std::string& file : c.files) {
-            p.addFile(file);
-        }
-        startOpened(program);
-        clickAndAgree(p);
-        for (const int answer : {kAnswerNo, kAnswerOk, kAnswerOk}) {
-            p.answer(answer);
-        }
-        runLaunchToEnd(p);
-        std::vector expected{MsgReadyAskOpen, MsgForcePaint};
-        if (c.missing) {
-            expected.push_back(MsgPaintMissing);
-        }
-        EXPECT_EQ(completionBoxes(p), expected) << c.what;
-        EXPECT_EQ(p.startedPrograms(), Paths{c.started}) << c.what;
-        EXPECT_EQ(p.testedPaths(), Paths(lookup.begin(), lookup.begin() + c.pathsTested)) << c.what;
-        EXPECT_TRUE(isIdle(p)) << c.what;
-    }
-}
-
-TEST(Completion, ADirectoryThatDidNotFitItsBufferFindsNothing) {
-    const std::string blank(50, ' ');
-    const std::string longPath = "C:\\" + std::string(47, 'x');
-    const std::string hugePath(40000, 'y');  // its length does not even fit 16 bits
-    struct Case {
-        std::string windows, system;
-        Paths files;
-        const char* started;
-        Paths tested;
-    };
-    const Case cases[] = {
-        {longPath,
-         kS,
-         {in(longPath, "mspaint.exe"), in(kS, "paint.exe")},
+        {"both names", {in(kW, "mspaint.exe"), in(kW, "paint.exe")}, "mspaint.exe", 2},
+        {"mspaint in system", {in(kS, "mspaint.exe")}, "mspaint.exe", 2},
+        {"paint in system", {in(kS, "paint.exe")}, "paint.exe", 4},
+        {"none", {}, "NOTEPAD.EXE", 4},
+        {"a folder of 49 bytes", {in(fits, "mspaint.exe")}, "mspaint.exe", 2, fits, kS, fits},
+        {"a folder of 50 bytes",
+         {in(tooLong, "mspaint.exe"), in(kS, "paint.exe")},
          "paint.exe",
-         {in(blank, "mspaint.exe"), in(kS, "mspaint.exe"), in(blank, "paint.exe"),
-          in(kS, "paint.exe")}},
-        {kW,
-         hugePath,
+         4,
+         tooLong,
+         kS,
+         blank},
+        {"a folder of 40000 bytes",
          {"\\mspaint.exe", in(kW, "paint.exe")},
          "paint.exe",
-         {in(kW, "mspaint.exe"), in(blank, "mspaint.exe"), in(kW, "paint.exe"),
-          in(blank, "paint.exe")}},
+         4,
+         kW,
+         std::string(40000, 'y'),
+         kW,
+         blank},
     };
     for (const Case& c : cases) {
         SimConfig config;
-        config.windowsDirectory = c.windows;
-        config.systemDirectory = c.system;
+        config.windowsFolder = c.windows;
+        config.systemFolder = c.system;
         SimulatedProgram program(config);
         SimPlatform& p = program.platform;
         for (const std::string& file : c.files) {
             p.addFile(file);
         }
         startOpened(program);
+        p.setFolders("D:\\ELSEWHERE", "D:\\ELSEWHERE\\system");
         clickAndAgree(p);
-        p.answer(kAnswerNo);
-        p.answer(kAnswerOk);
-        runLaunchToEnd(p);
-        EXPECT_EQ(p.startedPrograms(), Paths{c.started});
-        EXPECT_EQ(p.testedPaths(), c.tested);
+        answerAll(p, {No, Ok, Ok});
+        runLaunchToEnd(program);
+        const bool missing = c.started == std::string("NOTEPAD.EXE");
+        std::vector expected{kReadyAskOpen, kForcePaint};
+        if (missing) {
+            expected.push_back(kPaintMissing);
+        }
+        EXPECT_EQ(shownBoxes(p, 2), expected) << c.what;
+        EXPECT_EQ(p.startedPrograms(), Paths{c.started}) << c.what;
+        const Paths lookup{in(c.windowsRead, "mspaint.exe"), in(c.systemRead, "mspaint.exe"),
+                           in(c.windowsRead, "paint.exe"), in(c.systemRead, "paint.exe")};
+        EXPECT_EQ(p.testedPaths(), Paths(lookup.begin(), lookup.begin() + c.lookups)) << c.what;
+        EXPECT_TRUE(isIdle(program)) << c.what;
     }
 }
 

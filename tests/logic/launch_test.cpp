@@ -8,13 +8,15 @@
 namespace kebo {
 namespace {
 
-using enum MessageId;
+using namespace boxes;
+using enum Answer;
 using test::clickAndAgree;
 using test::cutDraw;
 using test::intervalDraw;
 using test::isIdle;
 using test::isWaiting;
 using test::runLaunchToEnd;
+using test::shownBoxes;
 using test::startOpened;
 using test::stepDraw;
 
@@ -30,28 +32,28 @@ void queueSteps(SimPlatform& p, int step, int ticks) {
 
 TEST(LaunchRequest, ANoAtTheFirstQuestionIsOverriddenIntoTheSameWait) {
     struct Seen {
-        std::vector<MessageId> boxes;
+        std::vector<Box> boxes;
         bool waiting, label;
-        float bar;
+        int bar;
         int interval;
     };
-    const auto launch = [](int firstAnswer) {
+    const auto launch = [](Answer firstAnswer) {
         SimulatedProgram program;
         SimPlatform& p = program.platform;
         startOpened(program);
         p.answer(firstAnswer);
-        if (firstAnswer == kAnswerNo) {
-            p.answer(kAnswerOk);
+        if (firstAnswer == No) {
+            p.answer(Ok);
         }
-        p.answer(kAnswerOk);
+        p.answer(Ok);
         p.click();
-        return Seen{p.boxIds(), isWaiting(p), p.labelVisible(), p.progressBarValue(),
-                    p.timerInterval(Timer::Timer1)};
+        return Seen{shownBoxes(p), isWaiting(program), p.busyLabelVisible(), p.progressValue(),
+                    program.launcher.interval(Animation::Progress)};
     };
-    const Seen yes = launch(kAnswerYes);
-    const Seen no = launch(kAnswerNo);
-    EXPECT_EQ(yes.boxes, (std::vector{MsgAskOpen, MsgPleaseWait}));
-    EXPECT_EQ(no.boxes, (std::vector{MsgAskOpen, MsgRefusalFailed, MsgPleaseWait}));
+    const Seen yes = launch(Yes);
+    const Seen no = launch(No);
+    EXPECT_EQ(yes.boxes, (std::vector{kAskOpen, kPleaseWait}));
+    EXPECT_EQ(no.boxes, (std::vector{kAskOpen, kRefusalOverridden, kPleaseWait}));
     for (const Seen& seen : {yes, no}) {
         EXPECT_TRUE(seen.waiting);
         EXPECT_TRUE(seen.label);
@@ -67,30 +69,33 @@ TEST(LaunchRequest, TheProgressTicksAtTheIntervalDrawnFrom100To199) {
         startOpened(program);
         p.queueRandom({draw});
         clickAndAgree(p);
-        EXPECT_EQ(p.timerInterval(Timer::Timer1), interval);
+        EXPECT_EQ(program.launcher.interval(Animation::Progress), interval);
         p.advance(interval - 1);
-        EXPECT_TRUE(p.progressBarValues().empty());
+        EXPECT_TRUE(p.progressValues().empty());
         p.advance(1);
-        EXPECT_EQ(p.progressBarValues().size(), 1U);
+        EXPECT_EQ(p.progressValues().size(), 1U);
     }
 }
 
-TEST(ProgressTick, CutsStepsFrom300OnSixTimesInTen) {
+TEST(ProgressTick, CutsStepsFrom300OnSixTimesInTenToAWholeTenth) {
     SimulatedProgram program;
     SimPlatform& p = program.platform;
     startOpened(program);
     p.queueRandom({intervalDraw(100), stepDraw(299), stepDraw(300), cutDraw(5), stepDraw(300),
-                   cutDraw(6), std::nextafter(1.0, 0.0), cutDraw(0), stepDraw(1)});
+                   cutDraw(6), std::nextafter(1.0, 0.0), cutDraw(0), stepDraw(1), stepDraw(345),
+                   cutDraw(5), stepDraw(345), cutDraw(5)});
     clickAndAgree(p);
-    p.advance(500);
+    p.advance(700);
     // 299 draws no second number: had it drawn one, every later step would be off. The largest
-    // draw below 1 makes a step of 500, cut to 50.
-    EXPECT_EQ(p.progressBarValues(), (std::vector<float>{299, 329, 629, 679, 680}));
+    // draw below 1 makes a step of 500, cut to 50; 345 is cut to 34, and not to 34.5, which two
+    // such steps would show.
+    EXPECT_EQ(p.progressValues(), (std::vector{299, 329, 629, 679, 680, 714, 748}));
 }
 
 TEST(ProgressTick, Exactly10000IsShownAndTheNextTickCompletesWithoutBlinking) {
     SimulatedProgram program;
     SimPlatform& p = program.platform;
+    const LauncherState& state = program.launcher.state();
     startOpened(program);
     // 23 ticks up to 10000 leave the blink counter at 3: one more blink would show the label.
     p.queueRandom({intervalDraw(100)});
@@ -98,20 +103,20 @@ TEST(ProgressTick, Exactly10000IsShownAndTheNextTickCompletesWithoutBlinking) {
     queueSteps(p, 125, 4);
     queueSteps(p, 1, 1);
     clickAndAgree(p);
-    p.answer(kAnswerYes);
+    p.answer(Yes);
     p.advance(23 * 100);
-    EXPECT_EQ(p.progressBarValue(), 10000);
-    EXPECT_EQ(p.boxIds().back(), MsgPleaseWait);
-    ASSERT_EQ(program.form.state().blinkCount, 3);
+    EXPECT_EQ(p.progressValue(), 10000);
+    EXPECT_TRUE(p.boxes().back().is(kPleaseWait));
+    ASSERT_EQ(state.blinkCount, 3);
 
-    const std::size_t valuesSet = p.progressBarValues().size();
+    const std::size_t valuesSet = p.progressValues().size();
     p.advance(100);
-    EXPECT_EQ(p.boxIds().back(), MsgReadyAskOpen);
-    const std::vector<float> completing(p.progressBarValues().begin() + valuesSet,
-                                        p.progressBarValues().end());
-    EXPECT_EQ(completing, (std::vector<float>{10000, 0}));
-    EXPECT_EQ(program.form.state().blinkCount, 3);
-    EXPECT_TRUE(isIdle(p));
+    EXPECT_TRUE(p.boxes().back().is(kReadyAskOpen));
+    const std::vector<int> completing(p.progressValues().begin() + valuesSet,
+                                      p.progressValues().end());
+    EXPECT_EQ(completing, (std::vector{10000, 0}));
+    EXPECT_EQ(state.blinkCount, 3);
+    EXPECT_TRUE(isIdle(program));
 }
 
 TEST(ProgressTick, TheFirstLaunchDraws51TimesLaterOnes50AndNoneExceeds71Ticks) {
@@ -125,12 +130,15 @@ TEST(ProgressTick, TheFirstLaunchDraws51TimesLaterOnes50AndNoneExceeds71Ticks) {
         const int reseeds = p.reseedCount();
         const std::int64_t start = p.nowMs();
         clickAndAgree(p);
-        p.answer(kAnswerYes);
-        runLaunchToEnd(p);
-        ASSERT_EQ(p.boxIds().back(), MsgReadyAskOpen);
+        p.answer(Yes);
+        runLaunchToEnd(program);
+        ASSERT_TRUE(p.boxes().back().is(kReadyAskOpen));
         EXPECT_EQ(p.reseedCount() - reseeds, 1 + randomTicks);
         EXPECT_EQ(p.boxes().back().atMs - start, (randomTicks + 20) * 100);
-        EXPECT_EQ(program.form.state().tickCount, 1);
+        EXPECT_EQ(program.launcher.state().tickCount, 1);
+        // Shown last before the completion's 10000 and 0: 19 fixed steps after the random phase.
+        const std::vector<int>& values = p.progressValues();
+        EXPECT_EQ(values[values.size() - 3], randomTicks + 19 * 500);
     }
 }
 
@@ -144,18 +152,18 @@ TEST(ProgressTick, TheLabelBlinksHiddenHiddenHiddenShownAcrossLaunches) {
     queueSteps(p, 250, 2);
     queueSteps(p, 1, 1);
     clickAndAgree(p);
-    p.answer(kAnswerYes);
+    p.answer(Yes);
     for (int tick = 0; tick < 21; ++tick) {
         p.advance(100);
-        shown.push_back(p.labelVisible());
+        shown.push_back(p.busyLabelVisible());
     }
-    runLaunchToEnd(p);
-    ASSERT_TRUE(isIdle(p));
+    runLaunchToEnd(program);
+    ASSERT_TRUE(isIdle(program));
     p.queueRandom({intervalDraw(100)});
     clickAndAgree(p);
     for (int tick = 0; tick < 8; ++tick) {
         p.advance(100);
-        shown.push_back(p.labelVisible());
+        shown.push_back(p.busyLabelVisible());
     }
     for (std::size_t tick = 0; tick < shown.size(); ++tick) {
         EXPECT_EQ(shown[tick], tick % 4 == 3) << "tick " << tick;

@@ -33,7 +33,7 @@ public:
 
     // The first rule broken, with the event that broke it; nothing when all held.
     std::optional<std::string> play() {
-        p_.start();
+        program_.start();
         int event = 0;
         while (event < kMaxEvents && !p_.ended() && !failure_) {
             ++event;
@@ -87,18 +87,22 @@ private:
         }
     }
 
+    // The user's close four times in six.
     void requestClose() {
-        const auto reason = static_cast<std::int16_t>(pick(6));
-        log("close, reason " + std::to_string(reason));
-        endAsked_ = endAsked_ || reason == 2 || reason == 3;
+        const int kind = pick(6);
+        const CloseReason reason = kind < 4    ? CloseReason::User
+                                   : kind == 4 ? CloseReason::SessionEnding
+                                               : CloseReason::TaskManager;
+        log("close, reason " + std::to_string(static_cast<int>(reason)));
+        endAsked_ = endAsked_ || reason != CloseReason::User;
         p_.requestClose(reason);
         if (endAsked_ && !p_.ended()) {
-            fail("reason " + std::to_string(reason) + " did not end the program");
+            fail("the session's end or the task manager did not end the program");
         }
     }
 
     // Answers at random, sometimes after an event arrives while the box is open.
-    int answer(const ShownBox& box) {
+    Answer answer(const ShownBox& box) {
         nested_ = true;
         const int kind = pick(8);
         events_ += kind < 3 ? 1 : 0;
@@ -120,13 +124,11 @@ private:
                 break;
         }
         nested_ = false;
-        const bool yesNo = (box.style & kStyleButtonsMask) == kStyleYesNo;
-        const int code = !yesNo ? kAnswerOk : pick(2) == 0 ? kAnswerYes : kAnswerNo;
-        log(box.text + " -> " + std::to_string(code));
-        if (box.caption != kMessageCaption) {
-            fail("a box captioned " + box.caption);
-        }
-        return code;
+        const Answer answer = box.buttons == Buttons::Ok ? Answer::Ok
+                              : pick(2) == 0             ? Answer::Yes
+                                                         : Answer::No;
+        log(box.text + " -> " + std::to_string(static_cast<int>(answer)));
+        return answer;
     }
 
     void fail(const std::string& what) {
@@ -141,21 +143,19 @@ private:
         if (p_.deepestBoxNesting() > 1) {
             fail("two boxes open at once");
         }
-        const float progress = program_.form.state().progress;
+        const float progress = program_.launcher.state().progress;
         if (progress < 0 || progress > 10500) {
             fail("progress " + std::to_string(progress));
         }
-        const TwipsRect record{p_.windowLeft(), p_.windowTop(), p_.windowWidth(),
-                               p_.windowHeight()};
         if (!p_.ended() && !p_.reportsPending() &&
-            p_.windowRect() != toPixels(record, p_.twipsPerPixel())) {
+            p_.windowRect() != toPixels(program_.launcher.window(), p_.twipsPerPixel())) {
             fail("the window is not where its geometry puts it");
         }
         if (p_.ended()) {
             checkEnd();
-        } else if (isWaiting(p_)) {
+        } else if (isWaiting(program_)) {
             checkLaunch();
-        } else if (isIdle(p_)) {
+        } else if (isIdle(program_)) {
             checkCompletion();
         } else {
             fail("neither idle nor waiting");
@@ -166,21 +166,27 @@ private:
     void checkEnd() {
         const bool farewell = !endAsked_;
         if (farewell && !farewellSaid()) {
-            fail("ended without a farewell or a reason 2 or 3");
-        } else if (p_.minimisedAtEnd() != farewell) {
-            fail(farewell ? "the farewell ended without minimising" : "minimised at reason 2/3");
+            fail("ended without a farewell, the session's end or the task manager");
+        } else if (p_.minimised() != farewell) {
+            fail(farewell ? "the farewell ended without minimising"
+                          : "minimised at the session's end or by the task manager");
         }
     }
 
     bool farewellSaid() const {
-        return !p_.boxes().empty() && p_.timerInterval(Timer::Timer3) == 0 &&
-               std::ranges::count(p_.boxIds(), MessageId::MsgSeeYou) > 0;
+        return program_.launcher.interval(Animation::Farewell) == 0 &&
+               std::ranges::any_of(p_.boxes(),
+                                   [](const ShownBox& box) { return box.is(boxes::kSeeYou); });
     }
 
     // A launch ticks every `interval` ms from its start: at most 70 ticks without completing.
     void checkLaunch() {
-        const int interval = p_.timerInterval(Timer::Timer1);
+        const int interval = program_.launcher.interval(Animation::Progress);
         if (launchInterval_ == 0) {
+            // A launch asked for before the window is on the screen ticks from then on.
+            if (!program_.launcher.onScreen()) {
+                return;
+            }
             launchStartMs_ = p_.nowMs();
             launchInterval_ = interval;
         } else if (interval != launchInterval_) {
@@ -190,14 +196,14 @@ private:
         }
     }
 
-    // The completing tick opens MsgReadyAskOpen: at most the 71st tick of its launch.
+    // The completing tick asks whether to open: at most the 71st tick of its launch.
     void checkCompletion() {
         if (launchInterval_ == 0) {
             return;
         }
         const auto ready =
             std::find_if(p_.boxes().rbegin(), p_.boxes().rend(),
-                         [](const ShownBox& b) { return b.id == MessageId::MsgReadyAskOpen; });
+                         [](const ShownBox& b) { return b.is(boxes::kReadyAskOpen); });
         if (ready == p_.boxes().rend() || ready->atMs < launchStartMs_) {
             fail("a launch ended without asking to open");
             return;

@@ -1,6 +1,8 @@
 // Finds the real message boxes among the application's top-level widgets, as a user sees them,
-// records what each shows and answers it from a script.
+// records each as the launcher's Box it shows and answers it from a script.
 #pragma once
+
+#include <gtest/gtest.h>
 
 #include <QApplication>
 #include <QElapsedTimer>
@@ -11,42 +13,40 @@
 #include <QTimer>
 #include <deque>
 #include <functional>
+#include <ostream>
 #include <string>
 #include <utility>
+#include <variant>
 #include <vector>
 
-namespace kebo::test {
+#include "platform/launcher_description.h"
 
-struct SeenBox {
-    std::string text;
-    std::string caption;
-    QMessageBox::Icon icon = QMessageBox::NoIcon;
-    QMessageBox::StandardButtons buttons;
-    QMessageBox::StandardButton defaultButton = QMessageBox::NoButton;
-    bool modalToTheWindow = false;
+namespace kebo {
+
+// Readable in a failure.
+inline void PrintTo(const Box& box, std::ostream* out) {
+    *out << '"' << box.text << "\" buttons " << static_cast<int>(box.buttons) << " icon "
+         << static_cast<int>(box.icon) << " default " << static_cast<int>(box.defaultAnswer);
+}
+
+namespace test {
+
+// The user's answer: a click on its button, or a key.
+enum class Key { Enter, Escape };
+
+// What the box waits for before it is answered.
+struct Hold {
+    std::string what;
+    std::function<bool()> reached;
 };
 
-// Answers with the Enter key instead of a click: the box's default button.
-inline constexpr QMessageBox::StandardButton kPressEnter = QMessageBox::NoButton;
-// Answers with the Escape key.
-inline constexpr QMessageBox::StandardButton kPressEscape = QMessageBox::Escape;
-
-struct Answer {
-    // Implicit, so that a script can list bare buttons.
-    Answer(QMessageBox::StandardButton button, int holdMs = 0, std::function<void()> whileOpen = {},
-           std::function<void()> beforeAnswer = {})
-        : button(button),
-          holdMs(holdMs),
-          whileOpen(std::move(whileOpen)),
-          beforeAnswer(std::move(beforeAnswer)) {}
-
-    QMessageBox::StandardButton button;
-    // How long the box stays open before it is answered.
-    int holdMs;
+struct Reply {
+    std::variant<Answer, Key> press;
     // Called once while the box is open, right after it was seen.
-    std::function<void()> whileOpen;
+    std::function<void()> whileOpen = {};
+    Hold hold = {};
     // Called once right before the answer.
-    std::function<void()> beforeAnswer;
+    std::function<void()> beforeAnswer = {};
 };
 
 inline std::vector<QMessageBox*> visibleBoxes() {
@@ -61,19 +61,22 @@ inline std::vector<QMessageBox*> visibleBoxes() {
 
 class BoxAnswerer {
 public:
+    // A box still held after this long fails the test, and is answered.
+    static constexpr int kHoldDeadlineMs = 10'000;
+
     BoxAnswerer() {
         poll_.setInterval(5);
         QObject::connect(&poll_, &QTimer::timeout, [this] { look(); });
         poll_.start();
     }
 
-    void expect(Answer answer) { script_.push_back(std::move(answer)); }
+    void expect(Reply reply) { script_.push_back(std::move(reply)); }
     bool scriptDone() const { return script_.empty() && current_ == nullptr; }
 
-    const std::vector<SeenBox>& seen() const { return seen_; }
+    // What the boxes showed, in the launcher's words, while the answerer lives. Boxes that came
+    // when the script held no answer are among them; they were answered with Enter.
+    const std::vector<Box>& seen() const { return seen_; }
     int mostOpenAtOnce() const { return mostOpenAtOnce_; }
-    // Boxes that came when the script held no answer; they were answered with Enter.
-    int unexpected() const { return unexpected_; }
 
 private:
     void look() {
@@ -83,7 +86,11 @@ private:
             current_ = nullptr;  // closed by something else than this script
         }
         if (current_ != nullptr) {
-            if (held_.elapsed() >= answer_.holdMs) {
+            if (!reply_.hold.reached || reply_.hold.reached()) {
+                answerCurrent();
+            } else if (held_.elapsed() >= kHoldDeadlineMs) {
+                ADD_FAILURE() << '"' << current_->text().toStdString() << "\" waited "
+                              << kHoldDeadlineMs << " ms in vain for " << reply_.hold.what;
                 answerCurrent();
             }
             return;
@@ -93,55 +100,68 @@ private:
         }
         current_ = boxes.front();
         seen_.push_back(describe(*current_));
-        if (script_.empty()) {
-            ++unexpected_;
-            answer_ = Answer(kPressEnter);
-        } else {
-            answer_ = std::move(script_.front());
+        reply_ = script_.empty() ? Reply{Key::Enter} : std::move(script_.front());
+        if (!script_.empty()) {
             script_.pop_front();
         }
         held_.start();
-        if (answer_.whileOpen) {
-            answer_.whileOpen();
+        if (reply_.whileOpen) {
+            reply_.whileOpen();
         }
+    }
+
+    static Answer answerOf(QMessageBox::StandardButton button) {
+        return button == QMessageBox::Yes  ? Answer::Yes
+               : button == QMessageBox::No ? Answer::No
+                                           : Answer::Ok;
     }
 
     void answerCurrent() {
-        if (answer_.beforeAnswer) {
-            answer_.beforeAnswer();
+        if (reply_.beforeAnswer) {
+            reply_.beforeAnswer();
         }
         QMessageBox* box = current_;
         current_ = nullptr;
-        if (answer_.button == kPressEnter) {
-            QTest::keyClick(box, Qt::Key_Return);
-        } else if (answer_.button == kPressEscape) {
-            QTest::keyClick(box, Qt::Key_Escape);
-        } else if (QAbstractButton* button = box->button(answer_.button)) {
-            button->click();
+        if (const auto* key = std::get_if<Key>(&reply_.press)) {
+            QTest::keyClick(box, *key == Key::Enter ? Qt::Key_Return : Qt::Key_Escape);
+            return;
         }
+        for (QAbstractButton* button : box->buttons()) {
+            if (answerOf(box->standardButton(button)) == std::get<Answer>(reply_.press)) {
+                return button->click();
+            }
+        }
+        ADD_FAILURE() << "no such button on " << box->text().toStdString();
     }
 
-    static SeenBox describe(const QMessageBox& box) {
-        SeenBox seen;
-        seen.text = box.text().toStdString();
-        seen.caption = box.windowTitle().toStdString();
-        seen.icon = box.icon();
-        seen.buttons = box.standardButtons();
-        seen.defaultButton = box.defaultButton() != nullptr
-                                 ? box.standardButton(box.defaultButton())
-                                 : QMessageBox::NoButton;
-        seen.modalToTheWindow = box.windowModality() != Qt::NonModal && box.parentWidget();
-        return seen;
+    // Every box is modal to the launcher window and carries the application's title.
+    Box describe(const QMessageBox& box) {
+        const std::string& text = texts_.emplace_back(box.text().toStdString());
+        EXPECT_EQ(box.windowTitle().toStdString(), boxes::kCaption) << text;
+        EXPECT_TRUE(box.windowModality() != Qt::NonModal && box.parentWidget()) << text;
+        const QMessageBox::StandardButtons buttons = box.standardButtons();
+        EXPECT_TRUE(buttons == QMessageBox::Ok || buttons == (QMessageBox::Yes | QMessageBox::No))
+            << text;
+        const QMessageBox::Icon icon = box.icon();
+        EXPECT_NE(icon, QMessageBox::NoIcon) << text;
+        EXPECT_NE(box.defaultButton(), nullptr) << text;
+        return {text, buttons == QMessageBox::Ok ? Buttons::Ok : Buttons::YesNo,
+                icon == QMessageBox::Critical   ? BoxIcon::Stop
+                : icon == QMessageBox::Question ? BoxIcon::Question
+                : icon == QMessageBox::Warning  ? BoxIcon::Exclamation
+                                                : BoxIcon::Information,
+                answerOf(box.standardButton(box.defaultButton()))};
     }
 
     QTimer poll_;
-    std::deque<Answer> script_;
-    std::vector<SeenBox> seen_;
+    std::deque<Reply> script_;
+    std::deque<std::string> texts_;
+    std::vector<Box> seen_;
     QPointer<QMessageBox> current_;
-    Answer answer_{kPressEnter};
+    Reply reply_{Key::Enter};
     QElapsedTimer held_;
     int mostOpenAtOnce_ = 0;
-    int unexpected_ = 0;
 };
 
-}  // namespace kebo::test
+}  // namespace test
+}  // namespace kebo

@@ -47,19 +47,19 @@ TEST(FindOnPath, SearchesOnlyAbsoluteEntriesForExecutableFiles) {
     EXPECT_EQ(findOnPath("", path), std::nullopt);
 }
 
-TEST(LocalProgramName, EditorIsTheFirstOfTheListOnThePath) {
+TEST(ProgramName, EditorIsTheFirstOfTheListOnThePath) {
     const TempDir root;
     const fs::path bin = root.sub("bin");
-    // "NOTEPAD.EXE" with no editor installed keeps the first of the list, which then fails to
-    // start with a message.
-    EXPECT_EQ(localProgramName("NOTEPAD.EXE", bin.string()), "gnome-text-editor");
+    // With no editor installed the first of the list is kept, which then fails to start with a
+    // message.
+    EXPECT_EQ(programName(Program::TextEditor, bin.string()), "gnome-text-editor");
     writeStub(bin / "kate", root.path() / "ran");
-    EXPECT_EQ(localProgramName("NOTEPAD.EXE", bin.string()), "kate");
+    EXPECT_EQ(programName(Program::TextEditor, bin.string()), "kate");
     writeStub(bin / "gedit", root.path() / "ran");
-    EXPECT_EQ(localProgramName("NOTEPAD.EXE", bin.string()), "gedit");
+    EXPECT_EQ(programName(Program::TextEditor, bin.string()), "gedit");
 
-    EXPECT_EQ(localProgramName("mspaint.exe", bin.string()), "kolourpaint");
-    EXPECT_EQ(localProgramName("paint.exe", bin.string()), "mtpaint");
+    EXPECT_EQ(programName(Program::Paint, bin.string()), "kolourpaint");
+    EXPECT_EQ(programName(Program::SimplePaint, bin.string()), "mtpaint");
 }
 
 TEST(StartProgram, StartsTheProgramFoundOnThePathWithoutWaiting) {

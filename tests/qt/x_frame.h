@@ -80,6 +80,13 @@ inline std::optional<std::array<int, 4>> frameExtents(xcb_connection_t* c, xcb_w
                               static_cast<int>(e[2]), static_cast<int>(e[3])};
 }
 
+// Where the client area lies inside the frame the window manager announced, when the outer
+// rectangle is `outer`.
+inline XRect inside(const XRect& outer, const std::array<int, 4>& frame) {
+    const auto [left, right, top, bottom] = frame;
+    return {outer.x + left, outer.y + top, outer.width - left - right, outer.height - top - bottom};
+}
+
 // The outer geometry of `window` with its frame, in pixels, as the user sees it: the window with
 // the margins its manager announces, or else the frame window (some managers' frame windows reach
 // beyond what is drawn, to catch the pointer for a resize).

@@ -14,7 +14,7 @@
 
 #include "kebo_process.h"
 #include "message_box_reader.h"
-#include "messages/message_catalogue.h"
+#include "platform/launcher_description.h"
 
 namespace kebo::win32::end_to_end {
 namespace {
@@ -59,13 +59,6 @@ int progressOf(HWND progressBar) {
     return static_cast<int>(position);
 }
 
-std::vector<int> expectedButtons(unsigned style) {
-    if ((style & kStyleButtonsMask) == kStyleYesNo) {
-        return {IDYES, IDNO};
-    }
-    return {IDOK};
-}
-
 class EndToEnd : public ::testing::Test {
 protected:
     explicit EndToEnd(NotepadPlace notepadPlace = NotepadPlace::ProgramFolder)
@@ -96,9 +89,9 @@ protected:
         return window;
     }
 
-    // Waits for the next box, checks it against the catalogue and answers it.
-    void answer(HWND launcher, MessageId id, int answerCode) {
-        const Message& expected = messageFor(id);
+    // Waits for the next box, checks that it is the one expected and answers it. How each box
+    // looks is the backend's tests' concern.
+    void answer(HWND launcher, const Box& expected, Answer answer) {
         SCOPED_TRACE(expected.text);
         HWND box = nullptr;
         ASSERT_TRUE(waitFor(
@@ -107,24 +100,11 @@ protected:
                 return box != nullptr && box != lastBox_;
             },
             30s));
-        MessageBoxView view;
-        // The box may still be drawing its icon when it first shows.
-        waitFor(
-            [&] {
-                view = readMessageBox(box);
-                return view.icon != BoxIcon::Unrecognised;
-            },
-            2s);
+        const MessageBoxView view = readMessageBox(box);
         EXPECT_EQ(view.text, expected.text);
         EXPECT_EQ(view.owner, launcher);
-        EXPECT_EQ(static_cast<unsigned>(view.icon), expected.style & kStyleIconMask);
-        const std::vector<int> buttons = expectedButtons(expected.style);
-        EXPECT_EQ(view.buttons, buttons);
-        const std::size_t defaultIndex = (expected.style & kStyleDefaultMask) >> 8U;
-        ASSERT_LT(defaultIndex, buttons.size());
-        EXPECT_EQ(view.defaultButton, buttons[defaultIndex]);
 
-        answerMessageBox(box, answerCode);
+        answerMessageBox(box, answer);
         ASSERT_TRUE(waitFor([&] { return IsWindow(box) == FALSE; }, 5s));
         lastBox_ = box;
     }
@@ -137,8 +117,8 @@ protected:
         ASSERT_NE(button, nullptr);
         ASSERT_NE(progressBar, nullptr);
         PostMessageW(button, BM_CLICK, 0, 0);
-        answer(launcher, MessageId::MsgAskOpen, IDYES);
-        answer(launcher, MessageId::MsgPleaseWait, IDOK);
+        answer(launcher, boxes::kAskOpen, Answer::Yes);
+        answer(launcher, boxes::kPleaseWait, Answer::Ok);
         // The box is gone a moment before kebo goes on to disable the button.
         EXPECT_TRUE(waitFor([&] { return IsWindowEnabled(button) == FALSE; }, 5s));
 
@@ -156,7 +136,7 @@ protected:
         EXPECT_GE(positions.size(), 10U);
         EXPECT_TRUE(std::is_sorted(positions.begin(), positions.end()));
         EXPECT_LE(positions.back(), 10000);
-        answer(launcher, MessageId::MsgReadyAskOpen, IDYES);
+        answer(launcher, boxes::kReadyAskOpen, Answer::Yes);
         EXPECT_TRUE(waitFor([&] { return IsWindowEnabled(button) != FALSE; }, 5s));
     }
 
@@ -195,13 +175,13 @@ TEST_F(EndToEnd, ALaunchThenTheClosingDialogueThroughToTheFarewell) {
     ASSERT_EQ(moved.left, before.left - 200);
 
     PostMessageW(launcher, WM_SYSCOMMAND, SC_CLOSE, 0);
-    answer(launcher, MessageId::MsgAskQuit, IDYES);
-    answer(launcher, MessageId::MsgAskQuitReally, IDYES);
-    answer(launcher, MessageId::MsgAskRelaunch, IDNO);
-    answer(launcher, MessageId::MsgAskCancelClose, IDNO);
-    answer(launcher, MessageId::MsgAskGoodbye, IDYES);
+    answer(launcher, boxes::kAskQuit, Answer::Yes);
+    answer(launcher, boxes::kAskQuitReally, Answer::Yes);
+    answer(launcher, boxes::kAskRelaunch, Answer::No);
+    answer(launcher, boxes::kAskCancelClose, Answer::No);
+    answer(launcher, boxes::kAskGoodbye, Answer::Yes);
     const int widthBefore = widthOf(launcher);
-    answer(launcher, MessageId::MsgSeeYou, IDOK);
+    answer(launcher, boxes::kSeeYou, Answer::Ok);
     const auto farewellStart = Clock::now();
 
     int narrowest = widthBefore;
@@ -263,7 +243,7 @@ TEST_F(EndToEnd, AfterABoxSpaceStartsALaunchAndTheEndOfTheSessionEndsItDuringABo
     HWND launcher = waitForGrownWindow();
     ASSERT_NE(launcher, nullptr);
     PostMessageW(launcher, WM_SYSCOMMAND, SC_CLOSE, 0);
-    answer(launcher, MessageId::MsgAskQuit, IDNO);
+    answer(launcher, boxes::kAskQuit, Answer::No);
     ASSERT_TRUE(waitFor([&] { return GetForegroundWindow() == launcher; }, 5s));
     INPUT space[2]{};
     for (INPUT& key : space) {
@@ -273,8 +253,7 @@ TEST_F(EndToEnd, AfterABoxSpaceStartsALaunchAndTheEndOfTheSessionEndsItDuringABo
     space[1].ki.dwFlags = KEYEVENTF_KEYUP;
     SendInput(2, space, sizeof(INPUT));
     ASSERT_NE(waitForBox(), nullptr) << "Space on the window did not press the button";
-    EXPECT_EQ(readMessageBox(findMessageBox(kebo.id(), kBoxCaption)).text,
-              messageFor(MessageId::MsgAskOpen).text);
+    EXPECT_EQ(readMessageBox(findMessageBox(kebo.id(), kBoxCaption)).text, boxes::kAskOpen.text);
     DWORD_PTR agreed = FALSE;
     SendMessageTimeoutW(launcher, WM_QUERYENDSESSION, 0, 0, SMTO_ABORTIFHUNG, 3000, &agreed);
     EXPECT_EQ(agreed, static_cast<DWORD_PTR>(TRUE));

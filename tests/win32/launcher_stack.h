@@ -1,5 +1,5 @@
-// The Windows launcher window with its platform, logic and event delivery, made in the test's own
-// process as the program makes them, but not started.
+// The Windows launcher window with its platform and the launcher, made in the test's own process
+// as the program makes them, but not started.
 #pragma once
 
 #include <windows.h>
@@ -9,8 +9,7 @@
 
 #include <memory>
 
-#include "launcher/launcher_window.h"
-#include "launcher/window_events.h"
+#include "launcher/launcher.h"
 #include "platform/win32/launcher_frame.h"
 #include "platform/win32/win32_platform.h"
 
@@ -24,24 +23,16 @@ protected:
         frame = LauncherFrame::create(GetModuleHandleW(nullptr));
         ASSERT_NE(frame, nullptr);
         platform = std::make_unique<Win32Platform>(*frame);
-        form = std::make_unique<Form1>(*platform);
-        events = std::make_unique<WindowEvents>(*form);
-        frame->attach(*events);
-    }
-
-    void TearDown() override {
-        events.reset();
-        form.reset();
-        platform.reset();
-        frame.reset();
+        launcher = std::make_unique<Launcher>(*platform);
+        frame->attach(*launcher);
     }
 
     HWND window() const { return frame->window(); }
 
+    // Declared in the order of making: the window goes last, and tells no one any more.
     std::unique_ptr<LauncherFrame> frame;
     std::unique_ptr<Win32Platform> platform;
-    std::unique_ptr<Form1> form;
-    std::unique_ptr<WindowEvents> events;
+    std::unique_ptr<Launcher> launcher;
 };
 
 }  // namespace kebo::win32

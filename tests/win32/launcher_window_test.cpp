@@ -1,10 +1,12 @@
-// The launcher window's Win32 side in the test's own process: geometry in twips and a new DPI,
-// the lifted minimum size, the opening, the timers, the red label and the close reasons.
+// The launcher window's Win32 side in the test's own process: its rectangle in pixels of its DPI
+// and a new DPI, the lifted minimum size, the opening, the timers, the red label, and the messages
+// that carry the launcher's events.
 #include <gtest/gtest.h>
 
 #include <cstdio>
 #include <cstdlib>
 #include <optional>
+#include <string>
 #include <vector>
 
 #include "launcher_stack.h"
@@ -24,58 +26,35 @@ RECT outerOf(HWND window) {
     return outer;
 }
 
-// The record reads back exactly what was written; the window takes it in one change, its edges
-// rounded to whole pixels; a change from outside comes back in.
-TEST_F(LauncherWindow, GeometryIsInTwipsOfTheWindowsDpi) {
-    ASSERT_DOUBLE_EQ(frame->twipsPerPixel(), kTwipsPerPixel);
-    const RECT loaded = outerOf(window());
-    platform->setWindowWidth(4770);
-    platform->setWindowHeight(1500);
-    platform->setWindowLeft(1500);
-    platform->setWindowTop(3000);
-    EXPECT_EQ(outerOf(window()).right, loaded.right) << "applied before its time";
-    platform->applyWindowGeometry();
-    RECT outer = outerOf(window());
-    EXPECT_EQ(outer.left, 100);
-    EXPECT_EQ(outer.top, 200);
-    EXPECT_EQ(outer.right - outer.left, 318);
-    EXPECT_EQ(outer.bottom - outer.top, 100);
+TwipsRect inTwips(const PixelRect& rect) {
+    return {rect.left * kTwipsPerPixel, rect.top * kTwipsPerPixel, rect.width * kTwipsPerPixel,
+            rect.height * kTwipsPerPixel};
+}
 
-    // 1705 twips at 750 is 113.7 pixels from 50: the right edge at 163.7 rounds to 164.
-    platform->moveWindow(750);
-    platform->setWindowWidth(1705);
-    platform->applyWindowGeometry();
-    EXPECT_EQ(platform->windowWidth(), 1705);
-    EXPECT_EQ(platform->windowTop(), 3000);
-    outer = outerOf(window());
-    EXPECT_EQ(outer.left, 50);
-    EXPECT_EQ(outer.right, 164);
-
-    // Moved by the user: the record takes the new place over, and keeps its size.
-    SetWindowPos(window(), nullptr, 300, 400, 0, 0, SWP_NOSIZE | SWP_NOZORDER | SWP_NOACTIVATE);
-    EXPECT_EQ(platform->windowLeft(), 4500);
-    EXPECT_EQ(platform->windowTop(), 6000);
-    EXPECT_EQ(platform->windowWidth(), 1705);
+// The window takes the rectangle as given, also smaller than Windows' usual minimum for a
+// captioned window (the opening starts from nothing, the farewell shrinks below it), and reports
+// it back into the launcher's record.
+TEST_F(LauncherWindow, TakesTheRectangleAsGivenEvenBelowACaptionsMinimumAndReportsIt) {
+    ASSERT_DOUBLE_EQ(platform->twipsPerPixel(), kTwipsPerPixel);
+    for (const PixelRect rect :
+         {PixelRect{100, 200, 318, 100}, PixelRect{50, 60, 0, 0}, PixelRect{50, 60, 100, 0}}) {
+        SCOPED_TRACE(rect.width);
+        platform->placeWindow(rect);
+        EXPECT_EQ(frame->outerRect(), rect);
+        EXPECT_EQ(launcher->window(), inTwips(rect));
+    }
 }
 
 // Moved to a monitor of 144 DPI: the window keeps its size in twips at the place Windows
 // suggests, and its controls and fonts are made anew for the DPI.
 TEST_F(LauncherWindow, ANewDpiKeepsTheSizeInTwipsAndRescalesControlsAndFonts) {
-    platform->setWindowWidth(4770);
-    platform->setWindowHeight(2400);
-    platform->applyWindowGeometry();
+    platform->placeWindow({0, 0, 318, 160});
     RECT suggested{200, 300, 700, 600};
     SendMessageW(window(), WM_DPICHANGED, MAKEWPARAM(144, 144),
                  reinterpret_cast<LPARAM>(&suggested));
     EXPECT_DOUBLE_EQ(platform->twipsPerPixel(), 10);
-    EXPECT_EQ(platform->windowWidth(), 4770);
-    EXPECT_EQ(platform->windowHeight(), 2400);
-    EXPECT_EQ(platform->windowLeft(), 2000);
-    const RECT outer = outerOf(window());
-    EXPECT_EQ(outer.left, 200);
-    EXPECT_EQ(outer.top, 300);
-    EXPECT_EQ(outer.right - outer.left, 477);
-    EXPECT_EQ(outer.bottom - outer.top, 240);
+    EXPECT_EQ(launcher->window(), (TwipsRect{2000, 3000, 4770, 2400}));
+    EXPECT_EQ(frame->outerRect(), (PixelRect{200, 300, 477, 240}));
 
     const RECT button = outerOf(frame->button());
     EXPECT_EQ(button.right - button.left, 326);  // 3255 twips
@@ -83,24 +62,6 @@ TEST_F(LauncherWindow, ANewDpiKeepsTheSizeInTwipsAndRescalesControlsAndFonts) {
     GetObjectW(reinterpret_cast<HFONT>(SendMessageW(frame->label(), WM_GETFONT, 0, 0)),
                sizeof label, &label);
     EXPECT_EQ(label.lfHeight, -29);  // 14.25 pt at 144 DPI
-}
-
-// Start-up makes the window nothing at all and the farewell shrinks it below Windows' usual
-// minimum for a captioned window.
-TEST_F(LauncherWindow, TheWindowCanBeMadeSmallerThanItsCaption) {
-    platform->setWindowWidth(0);
-    platform->setWindowHeight(0);
-    platform->applyWindowGeometry();
-    RECT outer = outerOf(window());
-    EXPECT_EQ(outer.right - outer.left, 0);
-    EXPECT_EQ(outer.bottom - outer.top, 0);
-    EXPECT_EQ(platform->windowWidth(), 0);
-    platform->setWindowWidth(1500);
-    platform->setWindowHeight(-30);
-    platform->applyWindowGeometry();
-    outer = outerOf(window());
-    EXPECT_EQ(outer.right - outer.left, 100);
-    EXPECT_EQ(platform->windowHeight(), 0);
 }
 
 // The window whose moves and resizes are counted, and how many it has had: each reaches it as one
@@ -118,26 +79,27 @@ LRESULT CALLBACK countPlaceChanges(int code, WPARAM wParam, LPARAM lParam) {
     return CallNextHookEx(nullptr, code, wParam, lParam);
 }
 
-// The program's opening: 47 ticks of Timer2, asked for at 1 ms (the 10 ms floor applies), each
-// changing the window once, moved up and left and made larger at once, about the centre of the
-// window as it was first shown. Wine holds it at a client area of 1 x 1 pixel at first, its
-// top-left kept; the window grows about the centre of that.
+// The program's opening: 47 ticks, asked for at 1 ms (the 10 ms floor applies), each changing the
+// window once, moved up and left and made larger at once, about the centre of the window as it
+// was first shown. Wine holds it at a client area of 1 x 1 pixel at first, its top-left kept; the
+// window grows about the centre of that. Then a move from outside comes into the launcher's
+// record, which keeps its size.
 TEST_F(LauncherWindow, TheOpeningGrowsAboutTheCentreInFortySevenTicks) {
     countedWindow = window();
     HHOOK hook =
         SetWindowsHookExW(WH_CALLWNDPROCRET, countPlaceChanges, nullptr, GetCurrentThreadId());
     ASSERT_NE(hook, nullptr);
-    events->start();
-    EXPECT_EQ(platform->timerInterval(Timer::Timer2), 1);
+    launcher->start();
+    EXPECT_EQ(launcher->interval(Animation::Opening), 1);
     std::optional<RECT> shown;
     std::vector<int> changesPerTick;
     int grownTicks = 0;
     const DWORD start = GetTickCount();
     MSG message;
-    while (platform->timerInterval(Timer::Timer2) != 0 && GetTickCount() - start < 10'000) {
+    while (launcher->interval(Animation::Opening) != 0 && GetTickCount() - start < 10'000) {
         if (PeekMessageW(&message, nullptr, 0, 0, PM_REMOVE) == FALSE) {
             MsgWaitForMultipleObjects(0, nullptr, FALSE, 10, QS_ALLINPUT);
-        } else if (message.message == WM_TIMER && message.wParam == timerId(Timer::Timer2)) {
+        } else if (message.message == WM_TIMER && message.wParam == timerId(Animation::Opening)) {
             const RECT before = outerOf(window());
             const int changesBefore = placeChanges;
             DispatchMessageW(&message);
@@ -171,6 +133,11 @@ TEST_F(LauncherWindow, TheOpeningGrowsAboutTheCentreInFortySevenTicks) {
     std::printf("opening: %ldx%ld px, centre off by %ld,%ld half pixels from %ld,%ld %ldx%ld\n",
                 outer.right - outer.left, outer.bottom - outer.top, driftX2, driftY2, shown->left,
                 shown->top, shown->right - shown->left, shown->bottom - shown->top);
+
+    SetWindowPos(window(), nullptr, 300, 400, 0, 0, SWP_NOSIZE | SWP_NOZORDER | SWP_NOACTIVATE);
+    EXPECT_EQ(launcher->window().left, 4500);
+    EXPECT_EQ(launcher->window().top, 6000);
+    EXPECT_EQ(launcher->window().width, 4770);
 }
 
 TEST_F(LauncherWindow, TheWindowShowsTheProgramsIconLargeAndSmall) {
@@ -178,49 +145,65 @@ TEST_F(LauncherWindow, TheWindowShowsTheProgramsIconLargeAndSmall) {
     EXPECT_NE(GetClassLongPtrW(window(), GCLP_HICONSM), 0U);
 }
 
-bool waitForTick(HWND window, UINT_PTR id, DWORD timeoutMs) {
-    const DWORD start = GetTickCount();
-    while (GetTickCount() - start < timeoutMs) {
-        MSG message;
-        while (PeekMessageW(&message, window, WM_TIMER, WM_TIMER, PM_REMOVE) != FALSE) {
-            if (message.wParam == id) {
-                return true;
-            }
+// What the window's messages posted, where the test looks at the translation rather than at what
+// the launcher makes of it.
+struct RecordedEvents final : LauncherEvents {
+    void post(const LauncherEvent& event) override { posted.push_back(event); }
+    std::vector<LauncherEvent> posted;
+};
+
+// The events in words, to compare and to print.
+std::vector<std::string> describe(const std::vector<LauncherEvent>& events) {
+    constexpr const char* kAnimations[] = {"opening", "progress", "farewell"};
+    constexpr const char* kReasons[] = {"user", "session ending", "task manager"};
+    std::vector<std::string> words;
+    for (const LauncherEvent& event : events) {
+        if (const auto* tick = std::get_if<event::TimerTicked>(&event)) {
+            words.push_back(std::string(kAnimations[static_cast<int>(tick->animation)]) + " tick");
+        } else if (const auto* close = std::get_if<event::CloseRequested>(&event)) {
+            words.push_back(std::string("close by ") + kReasons[static_cast<int>(close->reason)]);
+        } else if (std::holds_alternative<event::ButtonClicked>(event)) {
+            words.emplace_back("click");
+        } else {
+            words.push_back("event " + std::to_string(event.index()));
         }
-        MsgWaitForMultipleObjects(0, nullptr, FALSE, 10, QS_TIMER);
     }
-    return false;
+    return words;
 }
 
-TEST_F(LauncherWindow, EachTimerTicksOnTheWindowWithItsOwnIdUntilStopped) {
-    // Timers tick once the window is on the screen.
-    platform->showWindowCentred();
-    for (const Timer timer : {Timer::Timer1, Timer::Timer2, Timer::Timer3}) {
-        const UINT_PTR id = timerId(timer);
-        SCOPED_TRACE(id);
-        EXPECT_EQ(timerForId(id), timer);
-        platform->setTimerInterval(timer, 20);
-        EXPECT_TRUE(waitForTick(window(), id, 2000));
-        platform->setTimerInterval(timer, 0);
-        waitForTick(window(), id, 0);
-        EXPECT_FALSE(waitForTick(window(), id, 100));
-    }
-    EXPECT_EQ(timerForId(0), std::nullopt);
-    EXPECT_EQ(timerForId(4), std::nullopt);
-}
-
-// Asked for 1 ms, a timer ticks every 10 ms: about 30 ticks in 300 ms, never hundreds.
-TEST_F(LauncherWindow, ATimerTicksAtMostEveryTenMilliseconds) {
-    platform->showWindowCentred();
-    platform->setTimerInterval(Timer::Timer3, 1);
-    int ticks = 0;
+// Dispatches the thread's messages until something was posted or `timeoutMs` has passed.
+bool dispatchUntilPosted(const RecordedEvents& recorded, DWORD timeoutMs) {
     const DWORD start = GetTickCount();
-    while (GetTickCount() - start < 300) {
-        ticks += waitForTick(window(), timerId(Timer::Timer3), 50) ? 1 : 0;
+    while (recorded.posted.empty() && GetTickCount() - start < timeoutMs) {
+        MSG message;
+        if (PeekMessageW(&message, nullptr, 0, 0, PM_REMOVE) != FALSE) {
+            DispatchMessageW(&message);
+        } else {
+            MsgWaitForMultipleObjects(0, nullptr, FALSE, 10, QS_ALLINPUT);
+        }
     }
-    platform->setTimerInterval(Timer::Timer3, 0);
-    EXPECT_GT(ticks, 0);
-    EXPECT_LE(ticks, 40);
+    return !recorded.posted.empty();
+}
+
+TEST_F(LauncherWindow, EachAnimationTicksAsATimerOfItsOwnUntilStopped) {
+    RecordedEvents recorded;
+    frame->attach(recorded);
+    for (const Animation animation :
+         {Animation::Opening, Animation::Progress, Animation::Farewell}) {
+        const std::string tick = describe({event::TimerTicked{animation}}).front();
+        SCOPED_TRACE(tick);
+        platform->startTimer(animation, 20);
+        ASSERT_TRUE(dispatchUntilPosted(recorded, 2000));
+        EXPECT_EQ(describe(recorded.posted), std::vector<std::string>{tick});
+        platform->stopTimer(animation);
+        // A tick already queued may still come.
+        MSG queued;
+        while (PeekMessageW(&queued, nullptr, 0, 0, PM_REMOVE) != FALSE) {
+            DispatchMessageW(&queued);
+        }
+        recorded.posted.clear();
+        EXPECT_FALSE(dispatchUntilPosted(recorded, 100));
+    }
 }
 
 TEST_F(LauncherWindow, TheLabelIsPureRedInAJapaneseFontOfFourteenAndAQuarterPoints) {
@@ -238,35 +221,45 @@ TEST_F(LauncherWindow, TheLabelIsPureRedInAJapaneseFontOfFourteenAndAQuarterPoin
     EXPECT_EQ(description.lfHeight, -19);  // 14.25 pt at 96 DPI
 }
 
-TEST_F(LauncherWindow, TheUsersCloseIsRefusedWithoutABoxWhileALaunchIsUnderWay) {
-    platform->setTimerInterval(Timer::Timer1, 1000);
-    SendMessageW(window(), WM_SYSCOMMAND, SC_CLOSE, 0);
-    EXPECT_NE(IsWindow(window()), FALSE);
+// Each message that carries an event posts it, the window staying whatever the close: the
+// launcher ends the program itself when it must. Asked whether the session may end, kebo agrees
+// and goes on; only the end itself is a close.
+TEST_F(LauncherWindow, MessagesPostTheirEventsToTheLauncher) {
+    RecordedEvents recorded;
+    frame->attach(recorded);
+    const auto button = reinterpret_cast<LPARAM>(frame->button());
+    const WPARAM clicked = MAKEWPARAM(GetDlgCtrlID(frame->button()), BN_CLICKED);
+    const struct {
+        UINT message;
+        WPARAM wParam;
+        LPARAM lParam;
+        LRESULT result;
+        std::vector<std::string> posted;
+    } cases[] = {
+        {WM_TIMER, timerId(Animation::Opening), 0, 0, {"opening tick"}},
+        {WM_TIMER, timerId(Animation::Progress), 0, 0, {"progress tick"}},
+        {WM_TIMER, timerId(Animation::Farewell), 0, 0, {"farewell tick"}},
+        {WM_TIMER, 0, 0, 0, {}},
+        {WM_TIMER, timerId(Animation::Farewell) + 1, 0, 0, {}},
+        {WM_COMMAND, clicked, button, 0, {"click"}},
+        {WM_SYSCOMMAND, SC_CLOSE, 0, 0, {"close by user"}},
+        {WM_CLOSE, 0, 0, 0, {"close by task manager"}},
+        {WM_QUERYENDSESSION, 0, ENDSESSION_LOGOFF, TRUE, {}},
+        {WM_ENDSESSION, FALSE, ENDSESSION_LOGOFF, 0, {}},
+        {WM_ENDSESSION, TRUE, ENDSESSION_LOGOFF, 0, {"close by session ending"}},
+    };
+    for (const auto& sent : cases) {
+        SCOPED_TRACE(testing::Message() << "message " << sent.message << ", " << sent.wParam);
+        recorded.posted.clear();
+        EXPECT_EQ(SendMessageW(window(), sent.message, sent.wParam, sent.lParam), sent.result);
+        EXPECT_EQ(describe(recorded.posted), sent.posted);
+        EXPECT_NE(IsWindow(window()), FALSE);
+    }
 }
 
-// A close from outside and the end of the session end the process at once, even while a launch
-// is under way (when the user's own close would be refused and the test would go on).
-TEST_F(LauncherWindow, ACloseFromOutsideEndsTheProgramAtOnce) {
-    platform->setTimerInterval(Timer::Timer1, 1000);
+// Through the launcher, a close from outside ends the process at once.
+TEST_F(LauncherWindow, ACloseFromOutsideEndsTheProgram) {
     EXPECT_EXIT(SendMessageW(window(), WM_CLOSE, 0, 0), ::testing::ExitedWithCode(0), "");
-}
-
-// Asked whether the session may end, kebo agrees and goes on; an end called off leaves it as it
-// was, without a box (which would hold the test here). Only the end itself ends it, at once, even
-// during a launch. Each part runs in a process of its own: kebo's end would end the test's too.
-TEST_F(LauncherWindow, OnlyTheEndOfTheSessionItselfEndsTheProgram) {
-    EXPECT_EXIT(
-        {
-            const LRESULT agreed = SendMessageW(window(), WM_QUERYENDSESSION, 0, ENDSESSION_LOGOFF);
-            SendMessageW(window(), WM_ENDSESSION, FALSE, ENDSESSION_LOGOFF);
-            std::fprintf(stderr, "agreed %d, window %d", static_cast<int>(agreed),
-                         IsWindow(window()));
-            std::exit(1);
-        },
-        ::testing::ExitedWithCode(1), "agreed 1, window 1");
-    platform->setTimerInterval(Timer::Timer1, 1000);
-    EXPECT_EXIT(SendMessageW(window(), WM_ENDSESSION, TRUE, ENDSESSION_LOGOFF),
-                ::testing::ExitedWithCode(0), "");
 }
 
 }  // namespace

@@ -7,7 +7,7 @@
 #include <string_view>
 #include <utility>
 
-namespace kebo::win32::end_to_end {
+namespace kebo::win32 {
 
 namespace {
 
@@ -149,14 +149,18 @@ double likeness(const Pixels& screen, HICON icon, int width, int height) {
     return opaque == 0 ? 0 : static_cast<double>(matching) / opaque;
 }
 
+// A box's buttons have the answer codes as their ids.
+constexpr std::pair<Answer, int> kButtonIds[] = {
+    {Answer::Ok, IDOK}, {Answer::Yes, IDYES}, {Answer::No, IDNO}};
+
 // Which of the system's message box icons the screen shows where the box's icon control is.
-BoxIcon recogniseIcon(HWND iconControl) {
+std::optional<BoxIcon> recogniseIcon(HWND iconControl) {
     RECT place{};
     GetWindowRect(iconControl, &place);
     const int width = place.right - place.left;
     const int height = place.bottom - place.top;
     if (width <= 0 || height <= 0) {
-        return BoxIcon::Unrecognised;
+        return std::nullopt;
     }
     Canvas shot(width, height);
     HDC screen = GetDC(nullptr);
@@ -169,7 +173,7 @@ BoxIcon recogniseIcon(HWND iconControl) {
         {BoxIcon::Question, IDI_QUESTION},
         {BoxIcon::Exclamation, IDI_EXCLAMATION},
         {BoxIcon::Information, IDI_ASTERISK}};
-    BoxIcon best = BoxIcon::Unrecognised;
+    std::optional<BoxIcon> best;
     double bestLikeness = 0.8;
     for (const auto& [kind, name] : candidates) {
         const double value = likeness(seen, LoadIconW(nullptr, name), width, height);
@@ -193,9 +197,7 @@ MessageBoxView readMessageBox(HWND box) {
     MessageBoxView view;
     view.owner = GetWindow(box, GW_OWNER);
     view.text = utf8(textOf(GetDlgItem(box, kTextControlId)));
-    view.icon = BoxIcon::None;
-
-    std::vector<std::pair<LONG, int>> buttons;  // left edge, answer code
+    std::vector<std::pair<LONG, Answer>> buttons;  // left edge, answer
     for (HWND child : childrenOf(box)) {
         if (IsWindowVisible(child) == FALSE) {
             continue;
@@ -203,12 +205,17 @@ MessageBoxView readMessageBox(HWND box) {
         const auto style = static_cast<DWORD>(GetWindowLongW(child, GWL_STYLE));
         const std::wstring childClass = classOf(child);
         if (_wcsicmp(childClass.c_str(), L"Button") == 0) {
+            const auto* id = std::find_if(
+                std::begin(kButtonIds), std::end(kButtonIds),
+                [&](const auto& button) { return button.second == GetDlgCtrlID(child); });
+            if (id == std::end(kButtonIds)) {
+                continue;
+            }
             RECT place{};
             GetWindowRect(child, &place);
-            const int answer = GetDlgCtrlID(child);
-            buttons.emplace_back(place.left, answer);
+            buttons.emplace_back(place.left, id->first);
             if ((style & BS_TYPEMASK) == BS_DEFPUSHBUTTON) {
-                view.defaultButton = answer;
+                view.defaultButton = id->first;
             }
         } else if (_wcsicmp(childClass.c_str(), L"Static") == 0 &&
                    (style & SS_TYPEMASK) == SS_ICON) {
@@ -222,8 +229,10 @@ MessageBoxView readMessageBox(HWND box) {
     return view;
 }
 
-void answerMessageBox(HWND box, int answer) {
-    PostMessageW(GetDlgItem(box, answer), BM_CLICK, 0, 0);
+void answerMessageBox(HWND box, Answer answer) {
+    const auto* id = std::find_if(std::begin(kButtonIds), std::end(kButtonIds),
+                                  [&](const auto& button) { return button.first == answer; });
+    PostMessageW(GetDlgItem(box, id->second), BM_CLICK, 0, 0);
 }
 
-}  // namespace kebo::win32::end_to_end
+}  // namespace kebo::win32

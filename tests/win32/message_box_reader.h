@@ -1,4 +1,4 @@
-// Reads a message box of another process as a user sees it, and answers it.
+// Reads a message box of the test or of kebo.exe as a user sees it, and answers it.
 #pragma once
 
 #include <windows.h>
@@ -7,30 +7,23 @@
 #include <string>
 #include <vector>
 
-namespace kebo::win32::end_to_end {
+#include "platform/launcher_description.h"
 
-// The icons a box can show, by the style bits that ask for them.
-enum class BoxIcon : unsigned {
-    None = 0x00,
-    Stop = 0x10,
-    Question = 0x20,
-    Exclamation = 0x30,
-    Information = 0x40,
-    Unrecognised = 0xF0,
-};
+namespace kebo::win32 {
 
 struct MessageBoxView {
     HWND owner = nullptr;
-    std::string text;          // UTF-8
-    std::vector<int> buttons;  // the answer codes of the visible buttons, left to right
-    std::optional<int> defaultButton;
-    BoxIcon icon = BoxIcon::Unrecognised;
+    std::string text;             // UTF-8
+    std::vector<Answer> buttons;  // the visible buttons, left to right
+    std::optional<Answer> defaultButton;
+    // None where no icon is shown, or none can be told yet (it is still being drawn).
+    std::optional<BoxIcon> icon;
 };
 
 // The visible box (dialog class "#32770") with the caption `caption` of process `processId`.
 HWND findMessageBox(DWORD processId, const wchar_t* caption);
 MessageBoxView readMessageBox(HWND box);
-// Clicks the button with the answer code `answer`.
-void answerMessageBox(HWND box, int answer);
+// Clicks the button that gives `answer`.
+void answerMessageBox(HWND box, Answer answer);
 
-}  // namespace kebo::win32::end_to_end
+}  // namespace kebo::win32

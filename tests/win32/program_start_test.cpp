@@ -1,16 +1,27 @@
+// Where the launcher looks for the paint programs, and how it starts a program.
 #include "platform/win32/program_start.h"
 
 #include <windows.h>
 
 #include <gtest/gtest.h>
 
+#include <cstdlib>
 #include <optional>
 #include <string>
 
+#include "launcher_stack.h"
 #include "platform/win32/system_error.h"
 
 namespace kebo::win32 {
 namespace {
+
+using Folders = LauncherStack;
+
+TEST_F(Folders, AreWindowsOwnAndItsSystemFolderWithoutASeparatorAtTheEnd) {
+    const std::string root = std::getenv("SystemRoot");
+    EXPECT_STRCASEEQ(platform->folderPath(Folder::Windows).c_str(), root.c_str());
+    EXPECT_STRCASEEQ(platform->folderPath(Folder::System).c_str(), (root + "\\system32").c_str());
+}
 
 // The launcher reports a failure itself, with Windows' own words for it.
 TEST(ProgramStart, AProgramThatCannotBeFoundGivesWindowsReasonAndPrintsNothing) {

@@ -14,12 +14,5 @@ TEST(WideText, JapaneseTextSurvivesTheRoundTrip) {
     EXPECT_EQ(narrow(L""), "");
 }
 
-// A path from an ...A query in a non-UTF-8 code page must not come out empty.
-TEST(WideText, TextThatIsNotUtf8IsReadInTheAnsiCodePage) {
-    const std::wstring wide = widen("C:\\\xC4\xFF");
-    ASSERT_GE(wide.size(), 4U);
-    EXPECT_EQ(wide.substr(0, 3), L"C:\\");
-}
-
 }  // namespace
 }  // namespace kebo::win32

@@ -13,8 +13,6 @@
 #include <cstdio>
 #include <cstring>
 
-#include "launcher/launcher_window.h"
-
 namespace kebo::qt {
 
 namespace {
@@ -31,13 +29,13 @@ void onSignal(int signalNumber) {
     errno = savedErrno;
 }
 
-std::int16_t reasonFor(int signalNumber) {
-    return signalNumber == SIGHUP ? kCloseReasonSessionEnding : kCloseReasonTaskManager;
+CloseReason reasonFor(int signalNumber) {
+    return signalNumber == SIGHUP ? CloseReason::SessionEnding : CloseReason::TaskManager;
 }
 
 }  // namespace
 
-CloseReasons::CloseReasons(std::function<void(std::int16_t)> closeRequest)
+CloseReasons::CloseReasons(std::function<void(CloseReason)> closeRequest)
     : closeRequest_(std::move(closeRequest)) {
     std::array<int, 2> fds{};
     if (::socketpair(AF_UNIX, SOCK_STREAM | SOCK_CLOEXEC | SOCK_NONBLOCK, 0, fds.data()) != 0) {
@@ -84,7 +82,7 @@ CloseReasons::~CloseReasons() {
 bool CloseReasons::eventFilter(QObject* watched, QEvent* event) {
     if (watched == QCoreApplication::instance() && event->type() == QEvent::Quit &&
         event->spontaneous()) {
-        closeRequest_(kCloseReasonSessionEnding);
+        closeRequest_(CloseReason::SessionEnding);
         return true;
     }
     return false;

@@ -7,9 +7,10 @@
 #pragma once
 
 #include <QObject>
-#include <cstdint>
 #include <functional>
 #include <vector>
+
+#include "platform/launcher_events.h"
 
 class QSocketNotifier;
 
@@ -19,7 +20,7 @@ class CloseReasons final : public QObject {
 public:
     // `closeRequest` receives the reason; it is called on the GUI thread, also inside the nested
     // loop of an open message box. Only one instance may exist at a time.
-    explicit CloseReasons(std::function<void(std::int16_t)> closeRequest);
+    explicit CloseReasons(std::function<void(CloseReason)> closeRequest);
     ~CloseReasons() override;
     CloseReasons(const CloseReasons&) = delete;
     CloseReasons& operator=(const CloseReasons&) = delete;
@@ -30,7 +31,7 @@ protected:
 private:
     void readSignals();
 
-    std::function<void(std::int16_t)> closeRequest_;
+    std::function<void(CloseReason)> closeRequest_;
     std::vector<int> handledSignals_;
     int readFd_ = -1;
     QSocketNotifier* notifier_ = nullptr;

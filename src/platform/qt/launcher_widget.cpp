@@ -6,7 +6,7 @@
 #include <QProgressBar>
 #include <QPushButton>
 
-#include "launcher/launcher_window.h"
+#include "platform/launcher_description.h"
 #include "platform/twips.h"
 
 namespace kebo::qt {
@@ -24,17 +24,18 @@ QRect pixelRect(const ControlRect& rect, double twipsPerPixel) {
 
 // Qt resolves a lone family name that is missing to a Latin font; a list lets fontconfig fall
 // through to the nearest Japanese proportional Gothic that is installed.
-QFont label1Font() {
+QFont fontFor(const FontDescription& description) {
+    QStringList families;
+    for (const std::string_view family : description.families) {
+        families << fromUtf8(family);
+    }
     QFont font;
-    font.setFamilies({fromUtf8(Form1::kLabel1FontFamily), "MS PGothic", "IPAPGothic", "VL PGothic",
-                      "Noto Sans CJK JP", "Source Han Sans JP", "TakaoPGothic", "IPAGothic",
-                      "VL Gothic"});
-    font.setPointSizeF(Form1::kLabel1PointSize);
+    font.setFamilies(families);
+    font.setPointSizeF(description.points);
     return font;
 }
 
-// A fixed single border: a caption with minimise and close, no maximise. The fixed size set on
-// every resize keeps the user from resizing it.
+// A fixed single border: a caption with minimise and close, no maximise.
 constexpr Qt::WindowFlags kWindowFlags = Qt::Window | Qt::CustomizeWindowHint |
                                          Qt::WindowTitleHint | Qt::WindowSystemMenuHint |
                                          Qt::WindowMinimizeButtonHint | Qt::WindowCloseButtonHint;
@@ -42,46 +43,44 @@ constexpr Qt::WindowFlags kWindowFlags = Qt::Window | Qt::CustomizeWindowHint |
 }  // namespace
 
 LauncherWidget::LauncherWidget(double twipsPerPixel, std::function<void()> clicked,
-                               std::function<bool()> closeRequested)
+                               std::function<void()> closeRequested)
     : QWidget(nullptr, kWindowFlags),
       closeRequested_(std::move(closeRequested)),
-      command1_(new QPushButton(fromUtf8(Form1::kCommand1Caption), this)),
-      label1_(new QLabel(fromUtf8(Form1::kLabel1Caption), this)),
-      progressBar1_(new QProgressBar(this)) {
-    setWindowTitle(fromUtf8(Form1::kCaption));
+      openButton_(new QPushButton(fromUtf8(window::kOpenButtonCaption), this)),
+      busyLabel_(new QLabel(fromUtf8(window::kBusyLabelCaption), this)),
+      progressBar_(new QProgressBar(this)) {
+    setWindowTitle(fromUtf8(window::kCaption));
     setWindowIcon(QIcon(":/kebo.ico"));
-    setFixedSize(twipsToPixels(Form1::kInitialClientWidth, twipsPerPixel),
-                 twipsToPixels(Form1::kInitialClientHeight, twipsPerPixel));
+    setFixedSize(twipsToPixels(window::kInitialClientWidth, twipsPerPixel),
+                 twipsToPixels(window::kInitialClientHeight, twipsPerPixel));
 
     // Placed by hand: a layout's minimum size would stop the window from shrinking to nothing.
-    command1_->setGeometry(pixelRect(Form1::kCommand1Rect, twipsPerPixel));
-    connect(command1_, &QPushButton::clicked, this, [clicked = std::move(clicked)] { clicked(); });
+    openButton_->setGeometry(pixelRect(window::kOpenButton, twipsPerPixel));
+    connect(openButton_, &QPushButton::clicked, this,
+            [clicked = std::move(clicked)] { clicked(); });
     // Enter presses the focused button as Space does, as on Windows; a button outside a dialog
     // would otherwise take only Space.
-    command1_->setAutoDefault(true);
+    openButton_->setAutoDefault(true);
 
-    label1_->setGeometry(pixelRect(Form1::kLabel1Rect, twipsPerPixel));
-    label1_->setAlignment(Qt::AlignCenter);
-    label1_->setFont(label1Font());
-    QPalette red = label1_->palette();
+    busyLabel_->setGeometry(pixelRect(window::kBusyLabel, twipsPerPixel));
+    busyLabel_->setAlignment(Qt::AlignCenter);
+    busyLabel_->setFont(fontFor(window::kBusyLabelFont));
+    QPalette red = busyLabel_->palette();
     red.setColor(QPalette::WindowText, QColor(255, 0, 0));
-    label1_->setPalette(red);
-    label1_->hide();
+    busyLabel_->setPalette(red);
+    busyLabel_->hide();
 
-    progressBar1_->setGeometry(pixelRect(Form1::kProgressBar1Rect, twipsPerPixel));
-    progressBar1_->setRange(0, Form1::kProgressBar1Max);
+    progressBar_->setGeometry(pixelRect(window::kProgressBar, twipsPerPixel));
+    progressBar_->setRange(0, window::kProgressMax);
     // A new QProgressBar holds -1 ("no value"); the bar's value starts at its minimum.
-    progressBar1_->setValue(0);
-    progressBar1_->setTextVisible(false);
-    progressBar1_->hide();
+    progressBar_->setValue(0);
+    progressBar_->setTextVisible(false);
+    progressBar_->hide();
 }
 
 void LauncherWidget::closeEvent(QCloseEvent* event) {
-    if (closeRequested_()) {
-        event->ignore();
-    } else {
-        event->accept();
-    }
+    event->ignore();
+    closeRequested_();
 }
 
 }  // namespace kebo::qt

@@ -1,6 +1,6 @@
-// The launcher window as Qt widgets: a fixed-border top-level window holding Command1, Label1 and
-// ProgressBar1 at their twips positions. It only shows what it is told and reports the click and
-// the close request; the launcher logic decides everything.
+// The launcher window as Qt widgets: a top-level window with a fixed border holding the open
+// button, the busy label and the progress bar at their places in twips. It shows what it is told
+// and hands the click and the close request on.
 #pragma once
 
 #include <QWidget>
@@ -14,22 +14,23 @@ namespace kebo::qt {
 
 class LauncherWidget final : public QWidget {
 public:
-    // `twipsPerPixel` places the controls; `closeRequested` returns true to keep the window open.
+    // `twipsPerPixel` places the controls. The window never closes by itself: a close request is
+    // handed on, and only the end of the program ends it.
     LauncherWidget(double twipsPerPixel, std::function<void()> clicked,
-                   std::function<bool()> closeRequested);
+                   std::function<void()> closeRequested);
 
-    QPushButton* command1() const { return command1_; }
-    QLabel* label1() const { return label1_; }
-    QProgressBar* progressBar1() const { return progressBar1_; }
+    QPushButton* openButton() const { return openButton_; }
+    QLabel* busyLabel() const { return busyLabel_; }
+    QProgressBar* progressBar() const { return progressBar_; }
 
 protected:
     void closeEvent(QCloseEvent* event) override;
 
 private:
-    std::function<bool()> closeRequested_;
-    QPushButton* command1_;
-    QLabel* label1_;
-    QProgressBar* progressBar1_;
+    std::function<void()> closeRequested_;
+    QPushButton* openButton_;
+    QLabel* busyLabel_;
+    QProgressBar* progressBar_;
 };
 
 }  // namespace kebo::qt

@@ -4,26 +4,22 @@
 #include <QKeyEvent>
 #include <QMessageBox>
 
-#include "messages/message_catalogue.h"
-#include "platform/platform.h"
-
 namespace kebo::qt {
 
 namespace {
 
-QMessageBox::Icon iconFor(unsigned style) {
-    switch (style & kStyleIconMask) {
-        case kStyleIconStop:
+QMessageBox::Icon iconFor(BoxIcon icon) {
+    switch (icon) {
+        case BoxIcon::Stop:
             return QMessageBox::Critical;
-        case kStyleIconQuestion:
+        case BoxIcon::Question:
             return QMessageBox::Question;
-        case kStyleIconExclamation:
+        case BoxIcon::Exclamation:
             return QMessageBox::Warning;
-        case kStyleIconInformation:
+        case BoxIcon::Information:
             return QMessageBox::Information;
-        default:
-            return QMessageBox::NoIcon;
     }
+    return QMessageBox::NoIcon;
 }
 
 // QMessageBox takes No as the answer to Escape and to the window manager's close. A Yes/No box
@@ -55,20 +51,20 @@ QString fromUtf8(std::string_view text) {
 
 }  // namespace
 
-int runMessageBox(QWidget* window, std::string_view text, std::string_view caption,
-                  unsigned style) {
-    if ((style & kStyleButtonsMask) == kStyleYesNo) {
-        YesNoBox box(iconFor(style), fromUtf8(caption), fromUtf8(text), window);
-        const bool secondIsDefault = (style & kStyleDefaultMask) == kStyleDefaultSecond;
-        box.setDefaultButton(secondIsDefault ? QMessageBox::No : QMessageBox::Yes);
-        return box.exec() == QMessageBox::Yes ? kAnswerYes : kAnswerNo;
+Answer runMessageBox(QWidget* window, const Box& box) {
+    const QString caption = fromUtf8(boxes::kCaption);
+    if (box.buttons == Buttons::YesNo) {
+        YesNoBox yesNo(iconFor(box.icon), caption, fromUtf8(box.text), window);
+        yesNo.setDefaultButton(box.defaultAnswer == Answer::No ? QMessageBox::No
+                                                               : QMessageBox::Yes);
+        return yesNo.exec() == QMessageBox::Yes ? Answer::Yes : Answer::No;
     }
     // Its only button is its answer to Escape and to the close as well.
-    QMessageBox box(iconFor(style), fromUtf8(caption), fromUtf8(text), QMessageBox::Ok, window);
-    box.setWindowModality(Qt::WindowModal);
-    box.setDefaultButton(QMessageBox::Ok);
-    box.exec();
-    return kAnswerOk;
+    QMessageBox ok(iconFor(box.icon), caption, fromUtf8(box.text), QMessageBox::Ok, window);
+    ok.setWindowModality(Qt::WindowModal);
+    ok.setDefaultButton(QMessageBox::Ok);
+    ok.exec();
+    return Answer::Ok;
 }
 
 }  // namespace kebo::qt

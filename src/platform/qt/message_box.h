@@ -1,14 +1,13 @@
 #pragma once
 
-#include <string_view>
+#include "platform/launcher_description.h"
 
 class QWidget;
 
 namespace kebo::qt {
 
-// Shows a QMessageBox for a MessageBox style word (buttons, icon, default button) modally over
-// `window` and returns the MessageBox answer code. As on Windows, Escape and the window manager's
-// close answer an OK box, and do nothing on a Yes/No box, which offers no close button.
-int runMessageBox(QWidget* window, std::string_view text, std::string_view caption, unsigned style);
+// Shows `box` window-modal over `window`, captioned with the application's title, and returns the
+// user's answer.
+Answer runMessageBox(QWidget* window, const Box& box);
 
 }  // namespace kebo::qt

@@ -37,22 +37,21 @@ std::optional<std::string> findOnPath(std::string_view name, std::string_view se
     }
 }
 
-std::string localProgramName(std::string_view programName, std::string_view searchPath) {
-    if (programName == "NOTEPAD.EXE") {
-        for (const std::string_view editor : kTextEditors) {
-            if (findOnPath(editor, searchPath)) {
-                return std::string(editor);
+std::string programName(Program program, std::string_view searchPath) {
+    switch (program) {
+        case Program::TextEditor:
+            for (const std::string_view editor : kTextEditors) {
+                if (findOnPath(editor, searchPath)) {
+                    return std::string(editor);
+                }
             }
-        }
-        return std::string(kTextEditors.front());
+            return std::string(kTextEditors.front());
+        case Program::Paint:
+            return "kolourpaint";
+        case Program::SimplePaint:
+            return "mtpaint";
     }
-    if (programName == "mspaint.exe") {
-        return "kolourpaint";
-    }
-    if (programName == "paint.exe") {
-        return "mtpaint";
-    }
-    return std::string(programName);
+    return {};
 }
 
 }  // namespace kebo::qt

@@ -6,6 +6,8 @@
 #include <string>
 #include <string_view>
 
+#include "platform/platform.h"
+
 namespace kebo::qt {
 
 // The full path of the executable file `name` in the first absolute directory of `searchPath`
@@ -13,9 +15,8 @@ namespace kebo::qt {
 // current directory is ever run.
 std::optional<std::string> findOnPath(std::string_view name, std::string_view searchPath);
 
-// "NOTEPAD.EXE": the first plain-text editor of a short fixed list found on `searchPath` (the
-// first of the list when none is); "mspaint.exe": kolourpaint; "paint.exe": mtpaint. Any other
-// name stands for itself.
-std::string localProgramName(std::string_view programName, std::string_view searchPath);
+// The text editor is the first of a short fixed list found on `searchPath` (the first of the list
+// when none is); paint is kolourpaint, the simple paint program mtpaint.
+std::string programName(Program program, std::string_view searchPath);
 
 }  // namespace kebo::qt

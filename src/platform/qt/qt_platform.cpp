@@ -8,22 +8,18 @@
 #include <QScreen>
 #include <QTimer>
 #include <QWindow>
-#include <algorithm>
 #include <chrono>
-#include <cmath>
 #include <cstdio>
 #include <cstdlib>
 #include <filesystem>
 #include <utility>
 
-#include "platform/directory_buffer.h"
 #include "platform/qt/display.h"
 #include "platform/qt/launcher_widget.h"
 #include "platform/qt/message_box.h"
 #include "platform/qt/program_search.h"
 #include "platform/qt/program_start.h"
 #include "platform/qt/window_frame.h"
-#include "platform/twips.h"
 
 namespace kebo::qt {
 
@@ -40,28 +36,29 @@ void exitAtOnce() {
 // before it applies the change, and resize the window first and move it after.
 constexpr int kHoldSizeAfterMs = 200;
 
-// How long the windowing system must have been quiet after the first show before the window
-// counts as placed.
-constexpr int kPlacedAfterQuietMs = 50;
-
-// Passes on the window's spontaneous moves, resizes and exposures: the moments Qt has heard from
-// the windowing system where the window is, and how the window manager framed it.
-class GeometryWatch final : public QObject {
+// Calls `changed` once for all that the windowing system has said of the window at once (a move,
+// a resize and an exposure often come together), in the event loop's next turn.
+class WindowWatch final : public QObject {
 public:
-    explicit GeometryWatch(std::function<void()> changed) : changed_(std::move(changed)) {}
+    explicit WindowWatch(std::function<void()> changed) {
+        soon_.setSingleShot(true);
+        soon_.setInterval(0);
+        QObject::connect(&soon_, &QTimer::timeout, std::move(changed));
+    }
 
 protected:
     bool eventFilter(QObject* watched, QEvent* event) override {
         const QEvent::Type type = event->type();
         if (event->spontaneous() &&
-            (type == QEvent::Move || type == QEvent::Resize || type == QEvent::Expose)) {
-            changed_();
+            (type == QEvent::Move || type == QEvent::Resize || type == QEvent::Expose) &&
+            !soon_.isActive()) {
+            soon_.start();
         }
         return QObject::eventFilter(watched, event);
     }
 
 private:
-    std::function<void()> changed_;
+    QTimer soon_;
 };
 
 }  // namespace
@@ -73,25 +70,22 @@ QtPlatform::QtPlatform(QtPlatformOptions options)
         options_.terminate = exitAtOnce;
     }
     window_ = std::make_unique<LauncherWidget>(
-        twipsPerPixel_, [this] { events_->click(); },
-        [this] { return events_->closeRequest(kCloseReasonUser); });
+        twipsPerPixel_, [this] { launcher_->post(event::ButtonClicked{}); },
+        [this] { launcher_->post(event::CloseRequested{CloseReason::User}); });
     for (std::size_t i = 0; i < timers_.size(); ++i) {
         auto* timer = new QTimer(window_.get());
         timer->setTimerType(Qt::PreciseTimer);
-        QObject::connect(timer, &QTimer::timeout, window_.get(),
-                         [this, i] { events_->timerTick(static_cast<Timer>(i)); });
+        QObject::connect(timer, &QTimer::timeout, window_.get(), [this, i] {
+            launcher_->post(event::TimerTicked{static_cast<Animation>(i)});
+        });
         timers_[i] = timer;
     }
     holdSize_ = new QTimer(window_.get());
     holdSize_->setSingleShot(true);
     holdSize_->setInterval(kHoldSizeAfterMs);
-    // The size of the launcher's record, not Qt's own idea of it: Qt takes over each size the X
-    // server reports, late, so its idea may still be an earlier step of an animation, and fixing
-    // that would shrink the window back.
     QObject::connect(holdSize_, &QTimer::timeout, window_.get(), [this] {
-        const QSize size = clientFor(windowRectPixels(), frame_).size();
-        if (!fixSizeForManager(*window_->windowHandle(), size)) {
-            window_->setFixedSize(size);
+        if (!fixSizeForManager(*window_->windowHandle(), placedClient_.size())) {
+            window_->setFixedSize(placedClient_.size());
         }
     });
     // The native window now, so that the window manager hears of it before it is shown.
@@ -99,78 +93,57 @@ QtPlatform::QtPlatform(QtPlatformOptions options)
     QWindow& handle = *window_->windowHandle();
     setFixedBorder(handle);
     frame_ = frameBeforeShow(handle).value_or(QMarginsF());
-    // Until it is shown the window is Qt's alone: it is what it is given.
-    windowGeometryReported(outerFor(window_->geometry(), frame_));
 }
 
 QtPlatform::~QtPlatform() = default;
 
-bool QtPlatform::reportGeometry() {
-    const QWindow* handle = window_->windowHandle();
+void QtPlatform::reportWindow() {
     // A minimised window has no place of its own to report.
-    if (events_ == nullptr || handle == nullptr || window_->isMinimized()) {
-        return false;
+    if (window_->isMinimized()) {
+        return;
     }
-    const auto now = framedWindow(*handle);
-    if (!now) {
-        return false;
+    if (const auto now = framedWindow(*window_->windowHandle())) {
+        frame_ = now->frame;
+        launcher_->post(event::WindowReported{now->outer});
     }
-    frame_ = now->frame;
-    events_->geometryReported(now->outer);
-    return true;
 }
 
-PixelRect QtPlatform::screenArea() const {
-    // The work area: the screen without the desktop's panels.
-    const QRect screen = QGuiApplication::primaryScreen()->availableGeometry();
-    return {screen.x(), screen.y(), screen.width(), screen.height()};
+PixelRect QtPlatform::workArea() const {
+    const QRect area = QGuiApplication::primaryScreen()->availableGeometry();
+    return {area.x(), area.y(), area.width(), area.height()};
 }
 
-void QtPlatform::applyWindowRect(const PixelRect& outer) {
+void QtPlatform::placeWindow(const PixelRect& outer) {
     // Limits still in force would hold a growing window at the maximum, a shrinking one at the
     // minimum.
     window_->setMinimumSize(0, 0);
     window_->setMaximumSize(QWIDGETSIZE_MAX, QWIDGETSIZE_MAX);
-    window_->setGeometry(clientFor(outer, frame_));
+    // Qt's own idea of the size follows the X server late: the size fixed is the one placed.
+    placedClient_ = clientFor(outer, frame_);
+    window_->setGeometry(placedClient_);
     holdSize_->start();
-    // Until it is shown the window is what it is given, but never less than a pixel inside its
-    // frame: the launcher hears of that at once, as the windowing system would tell it.
-    const PixelRect given = outerFor(window_->geometry(), frame_);
-    if (geometryWatch_ == nullptr && given != outer) {
-        windowGeometryReported(given);
+    // Until it is shown the window is Qt's alone, and has at once what Qt gave it: never less
+    // than a pixel inside its frame.
+    if (windowWatch_ == nullptr) {
+        const PixelRect given = outerFor(window_->geometry(), frame_);
+        if (given != outer) {
+            launcher_->post(event::WindowReported{given});
+        }
     }
 }
 
 void QtPlatform::showWindow() {
     window_->show();
-    // One report for all that Qt heard at once: a move, a resize and an exposure often come
-    // together. The first waits until the windowing system has been quiet for a moment: a
-    // window manager places a new window in steps (kwin shows it framed in the corner of the
-    // screen before it moves it where it was asked), and the first report starts the opening.
-    reportSoon_ = new QTimer(window_.get());
-    reportSoon_->setSingleShot(true);
-    reportSoon_->setInterval(kPlacedAfterQuietMs);
-    QObject::connect(reportSoon_, &QTimer::timeout, window_.get(), [this] {
-        if (reportGeometry()) {
-            reportSoon_->setInterval(0);
-        }
-    });
-    geometryWatch_ = std::make_unique<GeometryWatch>([this] {
-        if (reportSoon_->interval() > 0 || !reportSoon_->isActive()) {
-            reportSoon_->start();
-        }
-    });
-    window_->windowHandle()->installEventFilter(geometryWatch_.get());
+    windowWatch_ = std::make_unique<WindowWatch>([this] { reportWindow(); });
+    window_->windowHandle()->installEventFilter(windowWatch_.get());
 }
 
-void QtPlatform::applyWindowState(WindowState state) {
-    const Qt::WindowStates current = window_->windowState();
-    window_->setWindowState(state == WindowState::Minimised ? current | Qt::WindowMinimized
-                                                            : current & ~Qt::WindowMinimized);
+void QtPlatform::minimiseWindow() {
+    window_->setWindowState(window_->windowState() | Qt::WindowMinimized);
 }
 
-void QtPlatform::setMousePointer(MousePointer pointer) {
-    if (pointer == MousePointer::Hourglass) {
+void QtPlatform::setBusyPointer(bool busy) {
+    if (busy) {
         window_->setCursor(Qt::WaitCursor);
     } else {
         window_->unsetCursor();
@@ -178,22 +151,32 @@ void QtPlatform::setMousePointer(MousePointer pointer) {
 }
 
 void QtPlatform::setButtonEnabled(bool enabled) {
-    window_->command1()->setEnabled(enabled);
+    window_->openButton()->setEnabled(enabled);
 }
-void QtPlatform::setProgressBarVisible(bool visible) {
-    window_->progressBar1()->setVisible(visible);
+void QtPlatform::setProgressVisible(bool visible) {
+    window_->progressBar()->setVisible(visible);
 }
-void QtPlatform::setProgressBarValue(float value) {
-    window_->progressBar1()->setValue(
-        std::clamp(static_cast<int>(std::lround(value)), 0, Form1::kProgressBar1Max));
+void QtPlatform::setProgressValue(int value) {
+    window_->progressBar()->setValue(value);
 }
-void QtPlatform::setLabelVisible(bool visible) {
-    window_->label1()->setVisible(visible);
+void QtPlatform::setBusyLabelVisible(bool visible) {
+    window_->busyLabel()->setVisible(visible);
 }
 
-bool QtPlatform::fileExists(const std::string& fullPath) {
-    std::error_code error;
-    return std::filesystem::is_regular_file(fullPath, error);
+void QtPlatform::startTimer(Animation animation, int periodMs) {
+    timers_[static_cast<std::size_t>(animation)]->start(periodMs);
+}
+
+void QtPlatform::stopTimer(Animation animation) {
+    timers_[static_cast<std::size_t>(animation)]->stop();
+}
+
+Answer QtPlatform::showBox(const Box& box) {
+    return runMessageBox(window_.get(), box);
+}
+
+std::string QtPlatform::folderPath(Folder folder) {
+    return folder == Folder::Windows ? options_.windowsFolder : options_.systemFolder;
 }
 
 std::string QtPlatform::searchPath() const {
@@ -204,19 +187,17 @@ std::string QtPlatform::searchPath() const {
     return path != nullptr ? path : "";
 }
 
-std::optional<std::string> QtPlatform::startProgram(std::string_view fileName) {
-    return qt::startProgram(fileName, searchPath());
+std::string QtPlatform::programFile(Program program) {
+    return programName(program, searchPath());
 }
 
-std::string QtPlatform::localFileName(std::string_view programName) {
-    return localProgramName(programName, searchPath());
+bool QtPlatform::fileExists(const std::string& fullPath) {
+    std::error_code error;
+    return std::filesystem::is_regular_file(fullPath, error);
 }
 
-std::uint32_t QtPlatform::windowsDirectory(std::span<char> buffer) {
-    return copyDirectoryPath(options_.windowsDirectory, buffer);
-}
-std::uint32_t QtPlatform::systemDirectory(std::span<char> buffer) {
-    return copyDirectoryPath(options_.systemDirectory, buffer);
+std::optional<std::string> QtPlatform::startProgram(Program program) {
+    return qt::startProgram(programFile(program), searchPath());
 }
 
 void QtPlatform::reseedRandom() {
@@ -225,20 +206,7 @@ void QtPlatform::reseedRandom() {
         std::chrono::duration_cast<std::chrono::nanoseconds>(now).count()));
 }
 
-void QtPlatform::applyTimerInterval(Timer timer, int ms) {
-    QTimer* qtimer = timers_[static_cast<std::size_t>(timer)];
-    if (ms == 0) {
-        qtimer->stop();
-    } else {
-        qtimer->start(timerPeriodMs(ms));
-    }
-}
-
-int QtPlatform::runMessageBox(std::string_view text, std::string_view caption, unsigned style) {
-    return qt::runMessageBox(window_.get(), text, caption, style);
-}
-
-void QtPlatform::terminate() {
+void QtPlatform::endProgram() {
     options_.terminate();
 }
 

@@ -1,16 +1,17 @@
-// The launcher's operations on a Linux desktop, through Qt Widgets: the window and its controls,
-// the timers, the message boxes, the directory queries, the file test and the program start.
+// The launcher's platform on a Linux desktop, through Qt Widgets: the window and its controls, the
+// timers, the message boxes, the folders, the file test and the program start.
 #pragma once
 
 #include <QMarginsF>
+#include <QRect>
 #include <array>
 #include <functional>
 #include <memory>
 #include <optional>
 #include <string>
 
-#include "launcher/window_events.h"
 #include "platform/clock_seeded_random.h"
+#include "platform/launcher_events.h"
 #include "platform/platform.h"
 
 class QObject;
@@ -21,9 +22,9 @@ namespace kebo::qt {
 class LauncherWidget;
 
 struct QtPlatformOptions {
-    // What the two directory queries answer: where a Paint program is looked for.
-    std::string windowsDirectory = "/usr/local/bin";
-    std::string systemDirectory = "/usr/bin";
+    // Where a paint program is looked for.
+    std::string windowsFolder = "/usr/local/bin";
+    std::string systemFolder = "/usr/bin";
     // The PATH-style list programs are found on; the process's PATH when not given.
     std::optional<std::string> searchPath;
     // Ending the program; by default the process exits at once with status 0.
@@ -36,55 +37,48 @@ public:
     explicit QtPlatform(QtPlatformOptions options = {});
     ~QtPlatform() override;
 
-    // The window's event handlers; attached before the first event.
-    void attach(WindowEvents& events) { events_ = &events; }
+    // Where the window's events go; attached before the first.
+    void attach(LauncherEvents& launcher) { launcher_ = &launcher; }
     LauncherWidget& window() { return *window_; }
+
     double twipsPerPixel() const override { return twipsPerPixel_; }
-
-    void setMousePointer(MousePointer pointer) override;
-
+    PixelRect workArea() const override;
+    void placeWindow(const PixelRect& outer) override;
+    void showWindow() override;
+    void minimiseWindow() override;
+    void setBusyPointer(bool busy) override;
     void setButtonEnabled(bool enabled) override;
-    void setProgressBarVisible(bool visible) override;
-    void setProgressBarValue(float value) override;
-    void setLabelVisible(bool visible) override;
-
-    bool fileExists(const std::string& fullPath) override;
-    std::optional<std::string> startProgram(std::string_view fileName) override;
-    std::string localFileName(std::string_view programName) override;
+    void setProgressVisible(bool visible) override;
+    void setProgressValue(int value) override;
+    void setBusyLabelVisible(bool visible) override;
+    void startTimer(Animation animation, int periodMs) override;
+    void stopTimer(Animation animation) override;
+    Answer showBox(const Box& box) override;
+    std::string folderPath(Folder folder) override;
     char directorySeparator() const override { return '/'; }
-    std::uint32_t windowsDirectory(std::span<char> buffer) override;
-    std::uint32_t systemDirectory(std::span<char> buffer) override;
-
+    std::string programFile(Program program) override;
+    bool fileExists(const std::string& fullPath) override;
+    std::optional<std::string> startProgram(Program program) override;
     void reseedRandom() override;
     double nextRandom() override { return random_.next(); }
-
-protected:
-    PixelRect screenArea() const override;
-    void applyWindowRect(const PixelRect& outer) override;
-    void showWindow() override;
-    void applyWindowState(WindowState state) override;
-    void applyTimerInterval(Timer timer, int ms) override;
-    int runMessageBox(std::string_view text, std::string_view caption, unsigned style) override;
-    void terminate() override;
+    void endProgram() override;
 
 private:
-    // Tells the launcher where the window is, as the windowing system has it; false when it
-    // has no place to tell yet.
-    bool reportGeometry();
+    // Tells the launcher where the window is, once the windowing system has it on the screen.
+    void reportWindow();
     std::string searchPath() const;
 
     QtPlatformOptions options_;
     double twipsPerPixel_;
-    WindowEvents* events_ = nullptr;
+    LauncherEvents* launcher_ = nullptr;
     std::unique_ptr<LauncherWidget> window_;
-    std::unique_ptr<QObject> geometryWatch_;
-    QTimer* reportSoon_ = nullptr;
-    // The window manager's frame as last reported; a change is applied around the client area
-    // with it.
+    std::unique_ptr<QObject> windowWatch_;
+    // The window manager's frame as last reported; the client area is placed inside it.
     QMarginsF frame_;
     // Fixes the size again once the window has come to rest.
     QTimer* holdSize_ = nullptr;
-    std::array<QTimer*, kTimerCount> timers_{};
+    QRect placedClient_;
+    std::array<QTimer*, kAnimationCount> timers_{};
     ClockSeededRandom random_;
 };
 

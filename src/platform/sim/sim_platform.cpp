@@ -3,10 +3,6 @@
 #include <algorithm>
 #include <utility>
 
-#include "launcher/launcher_window.h"
-#include "platform/directory_buffer.h"
-#include "platform/twips.h"
-
 namespace kebo {
 
 namespace {
@@ -21,25 +17,20 @@ SimPlatform::SimPlatform(SimConfig config)
     : config_(std::move(config)), nowMs_(config_.clockStartMs) {
     // The window as loaded: its initial client area in its frame.
     const FrameMargins& frame = config_.frame;
-    window_ = {
-        0, 0,
-        twipsToPixels(Form1::kInitialClientWidth, config_.twipsPerPixel) + frame.left + frame.right,
-        twipsToPixels(Form1::kInitialClientHeight, config_.twipsPerPixel) + frame.top +
-            frame.bottom};
-    windowGeometryReported(window_);
+    window_ = {0, 0,
+               twipsToPixels(window::kInitialClientWidth, config_.twipsPerPixel) + frame.left +
+                   frame.right,
+               twipsToPixels(window::kInitialClientHeight, config_.twipsPerPixel) + frame.top +
+                   frame.bottom};
 }
 
-template <typename Event>
-void SimPlatform::deliver(Event event) {
-    if (events_ == nullptr) {
-        throw std::logic_error("SimPlatform: no window attached");
-    }
-    if (ended()) {
-        return;
+void SimPlatform::run(const std::function<void()>& step) {
+    if (launcher_ == nullptr) {
+        throw std::logic_error("SimPlatform: no launcher attached");
     }
     ++eventDepth_;
     try {
-        event();
+        step();
     } catch (const ProgramEnded&) {
         --eventDepth_;
         if (eventDepth_ > 0) {
@@ -53,68 +44,67 @@ void SimPlatform::deliver(Event event) {
     --eventDepth_;
 }
 
-void SimPlatform::start() {
-    deliver([this] { events_->start(); });
+void SimPlatform::deliver(const LauncherEvent& event) {
+    run([this, &event] { launcher_->post(event); });
 }
 
 void SimPlatform::click() {
-    // A window not yet on the screen cannot be clicked.
-    if (buttonEnabled_ && windowOnScreen()) {
-        deliver([this] { events_->click(); });
+    if (onScreen_ && buttonEnabled_) {
+        deliver(event::ButtonClicked{});
     }
 }
 
-bool SimPlatform::requestClose(std::int16_t reason) {
-    // The user closes a window they see; the session's end and the task manager come any time.
-    if (!windowOnScreen() && reason != kCloseReasonSessionEnding &&
-        reason != kCloseReasonTaskManager) {
-        return true;
+void SimPlatform::requestClose(CloseReason reason) {
+    if (onScreen_ || reason != CloseReason::User) {
+        deliver(event::CloseRequested{reason});
     }
-    bool refused = false;
-    deliver([this, reason, &refused] { refused = events_->closeRequest(reason); });
-    return refused;
 }
 
-bool SimPlatform::fireNextTickUpTo(std::int64_t limitMs) {
-    TimerSlot* next = nullptr;
-    std::size_t nextIndex = 0;
-    for (std::size_t i = 0; i < timers_.size(); ++i) {
-        TimerSlot& slot = timers_[i];
-        if (slot.running && slot.nextDueMs <= limitMs &&
-            (next == nullptr || slot.nextDueMs < next->nextDueMs)) {
-            next = &slot;
-            nextIndex = i;
-        }
-    }
+void SimPlatform::dragWindow(int dxPx, int dyPx) {
+    window_.left += dxPx;
+    window_.top += dyPx;
+    report(event::WindowReported{window_});
+}
+
+void SimPlatform::changeScale(double twipsPerPixel, const PixelRect& suggested) {
+    config_.twipsPerPixel = twipsPerPixel;
+    deliver(event::DpiChanged{suggested});
+}
+
+bool SimPlatform::fireNextUpTo(std::int64_t limitMs) {
+    const auto next =
+        std::min_element(timers_.begin(), timers_.end(), [](const auto& a, const auto& b) {
+            return b.periodMs == 0 || (a.periodMs != 0 && a.nextDueMs < b.nextDueMs);
+        });
+    const bool tickDue = next->periodMs != 0 && next->nextDueMs <= limitMs;
     if (!reports_.empty() && reports_.front().dueMs <= limitMs &&
-        (next == nullptr || reports_.front().dueMs <= next->nextDueMs)) {
-        const Report report = reports_.front();
+        (!tickDue || reports_.front().dueMs <= next->nextDueMs)) {
+        const Report due = reports_.front();
         reports_.pop_front();
-        nowMs_ = std::max(nowMs_, report.dueMs);
-        deliver([this, &report] { events_->geometryReported(report.outer); });
+        nowMs_ = std::max(nowMs_, due.dueMs);
+        deliverReport(due);
         return true;
     }
-    if (next == nullptr) {
+    if (!tickDue) {
         return false;
     }
     nowMs_ = std::max(nowMs_, next->nextDueMs);
     next->nextDueMs += next->periodMs;
-    const auto timer = static_cast<Timer>(nextIndex);
-    deliver([this, timer] { events_->timerTick(timer); });
+    deliver(event::TimerTicked{static_cast<Animation>(next - timers_.begin())});
     return true;
 }
 
 void SimPlatform::advance(std::int64_t ms) {
     const std::int64_t limit = nowMs_ + ms;
-    while (!ended() && fireNextTickUpTo(limit)) {
+    while (!ended_ && fireNextUpTo(limit)) {
     }
     nowMs_ = std::max(nowMs_, limit);
 }
 
 bool SimPlatform::advanceUntil(const std::function<bool()>& done, std::int64_t limitMs) {
     const std::int64_t limit = nowMs_ + limitMs;
-    while (!done() && !ended()) {
-        if (!fireNextTickUpTo(limit)) {
+    while (!done() && !ended_) {
+        if (!fireNextUpTo(limit)) {
             nowMs_ = std::max(nowMs_, limit);
             break;
         }
@@ -122,22 +112,22 @@ bool SimPlatform::advanceUntil(const std::function<bool()>& done, std::int64_t l
     return done();
 }
 
-void SimPlatform::dragWindow(int dxPx, int dyPx) {
-    window_.left += dxPx;
-    window_.top += dyPx;
-    reportWindow();
-}
-
-void SimPlatform::reportWindow() {
+void SimPlatform::report(const LauncherEvent& event) {
+    const Report now{nowMs_ + config_.reportLagMs, event, shown_};
     if (config_.reportLagMs > 0) {
-        reports_.push_back({nowMs_ + config_.reportLagMs, window_});
+        reports_.push_back(now);
     } else {
-        deliver([this] { events_->geometryReported(window_); });
+        deliverReport(now);
     }
 }
 
-void SimPlatform::answer(int code) {
-    script_.emplace_back([code](const ShownBox&) { return code; });
+void SimPlatform::deliverReport(const Report& report) {
+    onScreen_ = onScreen_ || report.ofTheShownWindow;
+    deliver(report.event);
+}
+
+void SimPlatform::answer(Answer answer) {
+    script_.emplace_back([answer](const ShownBox&) { return answer; });
 }
 
 void SimPlatform::answerWith(Answerer answerer) {
@@ -148,44 +138,77 @@ void SimPlatform::queueRandom(std::initializer_list<double> values) {
     queuedRandom_.insert(queuedRandom_.end(), values.begin(), values.end());
 }
 
-void SimPlatform::setDirectories(std::string windowsDirectory, std::string systemDirectory) {
-    config_.windowsDirectory = std::move(windowsDirectory);
-    config_.systemDirectory = std::move(systemDirectory);
+void SimPlatform::setFolders(std::string windowsFolder, std::string systemFolder) {
+    config_.windowsFolder = std::move(windowsFolder);
+    config_.systemFolder = std::move(systemFolder);
 }
 
-std::vector<MessageId> SimPlatform::boxIds() const {
-    std::vector<MessageId> ids;
-    for (const ShownBox& box : boxes_) {
-        if (box.id) {
-            ids.push_back(*box.id);
-        }
-    }
-    return ids;
+int SimPlatform::timerPeriod(Animation animation) const {
+    return timers_[static_cast<std::size_t>(animation)].periodMs;
 }
 
-PixelRect SimPlatform::screenArea() const {
-    return {0, 0, config_.screenWidthPx, config_.screenHeightPx};
-}
-
-void SimPlatform::applyWindowRect(const PixelRect& outer) {
+void SimPlatform::placeWindow(const PixelRect& outer) {
     ++windowChanges_;
     const FrameMargins& frame = config_.frame;
     window_ = {outer.left, outer.top,
                std::max({outer.width, config_.minOuterWidthPx, frame.left + frame.right}),
                std::max({outer.height, config_.minOuterHeightPx, frame.top + frame.bottom})};
-    reportWindow();
+    report(event::WindowReported{window_});
 }
 
-void SimPlatform::applyWindowState(WindowState state) {
-    windowState_ = state;
-    if (state == WindowState::Minimised) {
-        windowWhenMinimised_ = window_;
+void SimPlatform::showWindow() {
+    shown_ = true;
+    report(event::WindowReported{window_});
+}
+
+void SimPlatform::minimiseWindow() {
+    minimised_ = true;
+    windowWhenMinimised_ = window_;
+}
+
+void SimPlatform::startTimer(Animation animation, int periodMs) {
+    timers_[static_cast<std::size_t>(animation)] = {periodMs, nowMs_ + periodMs};
+}
+
+void SimPlatform::stopTimer(Animation animation) {
+    timers_[static_cast<std::size_t>(animation)].periodMs = 0;
+}
+
+Answer SimPlatform::showBox(const Box& box) {
+    boxes_.push_back({std::string(box.text), box.buttons, box.icon, box.defaultAnswer, nowMs_});
+    const ShownBox& shown = boxes_.back();
+    Answerer answerer;
+    if (!script_.empty()) {
+        answerer = std::move(script_.front());
+        script_.pop_front();
+    } else if (defaultAnswerer_) {
+        answerer = defaultAnswerer_;
+    } else {
+        throw UnscriptedBox("no answer scripted for the box \"" + shown.text + "\"");
     }
+    ++boxNesting_;
+    deepestBoxNesting_ = std::max(deepestBoxNesting_, boxNesting_);
+    struct Closing {
+        int& nesting;
+        ~Closing() { --nesting; }
+    } closing{boxNesting_};
+    return answerer(ShownBox(shown));
 }
 
-void SimPlatform::setProgressBarValue(float value) {
-    progressBarValue_ = value;
-    progressBarValues_.push_back(value);
+std::string SimPlatform::folderPath(Folder folder) {
+    return folder == Folder::Windows ? config_.windowsFolder : config_.systemFolder;
+}
+
+std::string SimPlatform::programFile(Program program) {
+    switch (program) {
+        case Program::TextEditor:
+            return "NOTEPAD.EXE";
+        case Program::Paint:
+            return "mspaint.exe";
+        case Program::SimplePaint:
+            return "paint.exe";
+    }
+    return {};
 }
 
 bool SimPlatform::fileExists(const std::string& fullPath) {
@@ -193,17 +216,9 @@ bool SimPlatform::fileExists(const std::string& fullPath) {
     return files_.contains(fullPath);
 }
 
-std::optional<std::string> SimPlatform::startProgram(std::string_view fileName) {
-    started_.emplace_back(fileName);
+std::optional<std::string> SimPlatform::startProgram(Program program) {
+    started_.push_back(programFile(program));
     return startFailure_;
-}
-
-std::uint32_t SimPlatform::windowsDirectory(std::span<char> buffer) {
-    return copyDirectoryPath(config_.windowsDirectory, buffer);
-}
-
-std::uint32_t SimPlatform::systemDirectory(std::span<char> buffer) {
-    return copyDirectoryPath(config_.systemDirectory, buffer);
 }
 
 void SimPlatform::reseedRandom() {
@@ -220,39 +235,12 @@ double SimPlatform::nextRandom() {
     return random_.next();
 }
 
-void SimPlatform::applyTimerInterval(Timer timer, int ms) {
-    TimerSlot& slot = timers_[static_cast<std::size_t>(timer)];
-    slot.running = ms != 0;
-    slot.periodMs = timerPeriodMs(ms);
-    slot.nextDueMs = nowMs_ + slot.periodMs;
-}
-
-int SimPlatform::runMessageBox(std::string_view text, std::string_view caption, unsigned style) {
-    ShownBox box{messageIdForText(text), std::string(text), style, std::string(caption), nowMs_};
-    boxes_.push_back(box);
-    Answerer answerer;
-    if (!script_.empty()) {
-        answerer = std::move(script_.front());
-        script_.pop_front();
-    } else if (defaultAnswerer_) {
-        answerer = defaultAnswerer_;
-    } else {
-        throw UnscriptedMessageBox("no answer scripted for the box \"" + box.text + "\"");
-    }
-    ++boxNesting_;
-    deepestBoxNesting_ = std::max(deepestBoxNesting_, boxNesting_);
-    struct Closing {
-        int& nesting;
-        ~Closing() { --nesting; }
-    } closing{boxNesting_};
-    return answerer(box);
-}
-
-void SimPlatform::terminate() {
-    minimisedAtEnd_ = windowState_ == WindowState::Minimised;
+void SimPlatform::endProgram() {
+    ended_ = true;
     for (TimerSlot& slot : timers_) {
-        slot.running = false;
+        slot.periodMs = 0;
     }
+    reports_.clear();
     if (eventDepth_ > 0) {
         throw ProgramEnded{};
     }

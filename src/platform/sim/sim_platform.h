@@ -1,8 +1,9 @@
-// A deterministic platform that lives in memory: a virtual clock drives the timers, message
-// boxes are answered from a script, and everything the program does to the outside world is
-// recorded. It replays whole sessions without a display.
+// A deterministic platform that lives in memory: a virtual clock drives the timers, boxes are
+// answered from a script, and everything the launcher asks of the platform is recorded. It replays
+// whole sessions without a display.
 #pragma once
 
+#include <array>
 #include <cstdint>
 #include <deque>
 #include <functional>
@@ -12,25 +13,28 @@
 #include <string>
 #include <vector>
 
-#include "launcher/window_events.h"
-#include "messages/message_catalogue.h"
 #include "platform/clock_seeded_random.h"
+#include "platform/launcher_events.h"
 #include "platform/platform.h"
 
 namespace kebo {
 
 // Thrown when a box opens and neither the script nor an answerer has an answer for it.
-class UnscriptedMessageBox : public std::logic_error {
+class UnscriptedBox : public std::logic_error {
 public:
     using std::logic_error::logic_error;
 };
 
 struct ShownBox {
-    std::optional<MessageId> id;  // empty for a text outside the catalogue
     std::string text;
-    unsigned style = 0;
-    std::string caption;
-    std::int64_t atMs = 0;
+    Buttons buttons;
+    BoxIcon icon;
+    Answer defaultAnswer;
+    std::int64_t atMs;
+    bool is(const Box& box) const {
+        return text == box.text && buttons == box.buttons && icon == box.icon &&
+               defaultAnswer == box.defaultAnswer;
+    }
 };
 
 struct FrameMargins {
@@ -42,8 +46,8 @@ struct FrameMargins {
 
 struct SimConfig {
     double twipsPerPixel = 15;
-    int screenWidthPx = 1024;
-    int screenHeightPx = 768;
+    // The work area: the screen without the desktop's panels.
+    PixelRect workArea{0, 0, 1024, 768};
     FrameMargins frame;
     // The smallest outer size the windowing system keeps; a window is never smaller than its
     // frame either.
@@ -53,40 +57,42 @@ struct SimConfig {
     // at once, within the call that made it, as Windows does; X11 reports it only later, after
     // the program may have made the next changes.
     int reportLagMs = 0;
-    std::string windowsDirectory = "C:\\WINDOWS";
-    std::string systemDirectory = "C:\\WINDOWS\\system32";
+    std::string windowsFolder = "C:\\WINDOWS";
+    std::string systemFolder = "C:\\WINDOWS\\system32";
     std::uint64_t randomSeed = 1;
     std::int64_t clockStartMs = 0;
 };
 
 class SimPlatform final : public Platform {
 public:
-    using Answerer = std::function<int(const ShownBox&)>;
+    using Answerer = std::function<Answer(const ShownBox&)>;
 
     explicit SimPlatform(SimConfig config = {});
 
-    // The window's event handlers; must be attached before any event is delivered.
-    void attach(WindowEvents& events) { events_ = &events; }
+    // Where events go; attached before the first.
+    void attach(LauncherEvents& launcher) { launcher_ = &launcher; }
 
-    // --- Events, as a user and the windowing system would cause them. Each may also be called
-    // from inside a box's answerer, that is while the box is open.
-    void start();
-    // Clicks Command1; nothing happens while it is disabled, or before the window is on the
-    // screen.
+    // --- What the user and the windowing system do. Each may also be called from inside a box's
+    // answerer, that is while the box is open.
+    // Runs a step of the program (its start, say) as an event, which may end the program.
+    void run(const std::function<void()>& step);
+    // Clicks the button; only a button on the screen and enabled can be clicked.
     void click();
-    // Returns true when the close was refused. Before the window is on the screen only the end
-    // of the session and the task manager can ask.
-    bool requestClose(std::int16_t reason);
+    // The user's close can only come for a window on the screen; the end of the session and the
+    // task manager come any time.
+    void requestClose(CloseReason reason);
     // The user drags the window by this many pixels.
     void dragWindow(int dxPx, int dyPx);
+    // The window moves to a screen at another scale, which suggests the place `suggested`.
+    void changeScale(double twipsPerPixel, const PixelRect& suggested);
     // Moves the clock on by `ms`, delivering every timer tick and report that comes due, in order
-    // of due time, reports first, and then of timer.
+    // of due time, reports first, and then of animation.
     void advance(std::int64_t ms);
     // Moves the clock on until `done` holds after an event, at most `limitMs`; returns `done()`.
     bool advanceUntil(const std::function<bool()>& done, std::int64_t limitMs);
 
     // --- Script.
-    void answer(int code);
+    void answer(Answer answer);
     void answerWith(Answerer answerer);
     // Answers every box the script has no answer for.
     void setDefaultAnswerer(Answerer answerer) { defaultAnswerer_ = std::move(answerer); }
@@ -95,101 +101,101 @@ public:
     void addFile(const std::string& path) { files_.insert(path); }
     // Every program start from now on fails with `reason`.
     void failStarts(std::string reason) { startFailure_ = std::move(reason); }
-    // What the directory queries answer from now on.
-    void setDirectories(std::string windowsDirectory, std::string systemDirectory);
+    // Where the folders are from now on.
+    void setFolders(std::string windowsFolder, std::string systemFolder);
 
-    // --- What happened.
+    // --- What the launcher asked, and what became of it.
     std::int64_t nowMs() const { return nowMs_; }
     const std::vector<ShownBox>& boxes() const { return boxes_; }
-    std::vector<MessageId> boxIds() const;
     int deepestBoxNesting() const { return deepestBoxNesting_; }
-    // Every program the launcher asked to start, whether it started or not.
+    // Every program the launcher asked to start, by its file name, whether it started or not.
     const std::vector<std::string>& startedPrograms() const { return started_; }
     const std::vector<std::string>& testedPaths() const { return testedPaths_; }
     int reseedCount() const { return reseeds_; }
-    bool minimisedAtEnd() const { return minimisedAtEnd_; }
-    // The window's rectangle when it was last minimised.
-    const PixelRect& windowWhenMinimised() const { return windowWhenMinimised_; }
     bool shown() const { return shown_; }
-
+    // Shown, and reported so: what the user sees.
+    bool onScreen() const { return onScreen_; }
+    bool minimised() const { return minimised_; }
+    bool ended() const { return ended_; }
+    // The window's rectangle when it was minimised.
+    const PixelRect& windowWhenMinimised() const { return windowWhenMinimised_; }
     bool buttonEnabled() const { return buttonEnabled_; }
-    bool progressBarVisible() const { return progressBarVisible_; }
-    float progressBarValue() const { return progressBarValue_; }
+    bool progressVisible() const { return progressVisible_; }
+    int progressValue() const { return progressValues_.empty() ? 0 : progressValues_.back(); }
     // Every value given to the bar, in order.
-    const std::vector<float>& progressBarValues() const { return progressBarValues_; }
-    bool labelVisible() const { return labelVisible_; }
-    MousePointer mousePointer() const { return pointer_; }
-    WindowState windowState() const { return windowState_; }
+    const std::vector<int>& progressValues() const { return progressValues_; }
+    bool busyLabelVisible() const { return busyLabelVisible_; }
+    bool busyPointer() const { return busyPointer_; }
+    // The period a timer runs at; 0 while it is stopped.
+    int timerPeriod(Animation animation) const;
     // The window's outer rectangle as the windowing system has it, in pixels.
     const PixelRect& windowRect() const { return window_; }
-    // How often the program moved or resized the window.
+    // How often the launcher moved or resized the window.
     int windowChanges() const { return windowChanges_; }
     // True while a change of the window has not been reported back yet.
     bool reportsPending() const { return !reports_.empty(); }
 
     // --- Platform.
     double twipsPerPixel() const override { return config_.twipsPerPixel; }
-    void setMousePointer(MousePointer pointer) override { pointer_ = pointer; }
+    PixelRect workArea() const override { return config_.workArea; }
+    void placeWindow(const PixelRect& outer) override;
+    void showWindow() override;
+    void minimiseWindow() override;
+    void setBusyPointer(bool busy) override { busyPointer_ = busy; }
     void setButtonEnabled(bool enabled) override { buttonEnabled_ = enabled; }
-    void setProgressBarVisible(bool visible) override { progressBarVisible_ = visible; }
-    void setProgressBarValue(float value) override;
-    void setLabelVisible(bool visible) override { labelVisible_ = visible; }
+    void setProgressVisible(bool visible) override { progressVisible_ = visible; }
+    void setProgressValue(int value) override { progressValues_.push_back(value); }
+    void setBusyLabelVisible(bool visible) override { busyLabelVisible_ = visible; }
+    void startTimer(Animation animation, int periodMs) override;
+    void stopTimer(Animation animation) override;
+    Answer showBox(const Box& box) override;
+    std::string folderPath(Folder folder) override;
+    char directorySeparator() const override { return '\\'; }
+    std::string programFile(Program program) override;
     bool fileExists(const std::string& fullPath) override;
-    std::optional<std::string> startProgram(std::string_view fileName) override;
-    std::uint32_t windowsDirectory(std::span<char> buffer) override;
-    std::uint32_t systemDirectory(std::span<char> buffer) override;
+    std::optional<std::string> startProgram(Program program) override;
     void reseedRandom() override;
     double nextRandom() override;
-
-protected:
-    PixelRect screenArea() const override;
-    void applyWindowRect(const PixelRect& outer) override;
-    void showWindow() override {
-        shown_ = true;
-        reportWindow();
-    }
-    void applyWindowState(WindowState state) override;
-    void applyTimerInterval(Timer timer, int ms) override;
-    int runMessageBox(std::string_view text, std::string_view caption, unsigned style) override;
-    void terminate() override;
+    void endProgram() override;
 
 private:
     struct TimerSlot {
-        bool running = false;
-        int periodMs = 0;
+        int periodMs = 0;  // 0: stopped
         std::int64_t nextDueMs = 0;
     };
-
-    template <typename Event>
-    void deliver(Event event);
     struct Report {
         std::int64_t dueMs;
-        PixelRect outer;
+        LauncherEvent event;
+        bool ofTheShownWindow;
     };
 
+    void deliver(const LauncherEvent& event);
     // Delivers the earliest report or tick due at or before `limitMs`; false when there is none.
-    bool fireNextTickUpTo(std::int64_t limitMs);
-    // Reports the window's rectangle as it is now, at once or after the lag.
-    void reportWindow();
+    bool fireNextUpTo(std::int64_t limitMs);
+    // Tells the launcher of the window as it is now, at once or after the lag.
+    void report(const LauncherEvent& event);
+    void deliverReport(const Report& report);
 
     SimConfig config_;
-    WindowEvents* events_ = nullptr;
+    LauncherEvents* launcher_ = nullptr;
     int eventDepth_ = 0;
 
     std::int64_t nowMs_;
-    std::array<TimerSlot, kTimerCount> timers_{};
+    std::array<TimerSlot, kAnimationCount> timers_{};
 
     PixelRect window_;
     int windowChanges_ = 0;
     std::deque<Report> reports_;
     bool shown_ = false;
-    WindowState windowState_ = WindowState::Normal;
-    MousePointer pointer_ = MousePointer::Default;
+    bool onScreen_ = false;
+    bool minimised_ = false;
+    bool ended_ = false;
+    PixelRect windowWhenMinimised_;
+    bool busyPointer_ = false;
     bool buttonEnabled_ = true;
-    bool progressBarVisible_ = false;
-    float progressBarValue_ = 0;
-    std::vector<float> progressBarValues_;
-    bool labelVisible_ = false;
+    bool progressVisible_ = false;
+    std::vector<int> progressValues_;
+    bool busyLabelVisible_ = false;
 
     std::deque<Answerer> script_;
     Answerer defaultAnswerer_;
@@ -205,9 +211,6 @@ private:
     ClockSeededRandom random_;
     std::deque<double> queuedRandom_;
     int reseeds_ = 0;
-
-    bool minimisedAtEnd_ = false;
-    PixelRect windowWhenMinimised_;
 };
 
 }  // namespace kebo

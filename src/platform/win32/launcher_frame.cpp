@@ -2,13 +2,14 @@
 
 #include <commctrl.h>
 
+#include <cmath>
 #include <cstdio>
+#include <cwchar>
 #include <string>
 #include <utility>
 
-#include "launcher/launcher_window.h"
+#include "platform/launcher_description.h"
 #include "platform/twips.h"
-#include "platform/win32/japanese_font.h"
 #include "platform/win32/resource_ids.h"
 #include "platform/win32/system_error.h"
 #include "platform/win32/wide_text.h"
@@ -41,6 +42,47 @@ UINT windowDpi(HWND window) {
     const int dpi = GetDeviceCaps(screen, LOGPIXELSX);
     ReleaseDC(nullptr, screen);
     return static_cast<UINT>(dpi);
+}
+
+int CALLBACK noteFamilyFound(const LOGFONTW*, const TEXTMETRICW*, DWORD, LPARAM found) {
+    *reinterpret_cast<bool*>(found) = true;
+    return 0;
+}
+
+bool installed(HDC dc, const std::wstring& family) {
+    LOGFONTW query{};
+    query.lfCharSet = DEFAULT_CHARSET;
+    std::wcsncpy(query.lfFaceName, family.c_str(), LF_FACESIZE - 1);
+    bool found = false;
+    EnumFontFamiliesExW(dc, &query, noteFamilyFound, reinterpret_cast<LPARAM>(&found), 0);
+    return found;
+}
+
+std::wstring chooseFamily() {
+    HDC screen = GetDC(nullptr);
+    std::wstring chosen;
+    for (const std::string_view family : window::kBusyLabelFont.families) {
+        if (installed(screen, widen(family))) {
+            chosen = widen(family);
+            break;
+        }
+    }
+    ReleaseDC(nullptr, screen);
+    return chosen;
+}
+
+// A regular Japanese proportional Gothic font of `points` at `dpi`, Shift-JIS character set: the
+// first installed family of the busy label's font list, otherwise the Shift-JIS font the font
+// mapper picks.
+HFONT createJapaneseFont(double points, UINT dpi) {
+    static const std::wstring family = chooseFamily();
+    LOGFONTW font{};
+    font.lfHeight = -static_cast<LONG>(std::lround(points * dpi / 72.0));
+    font.lfWeight = FW_NORMAL;
+    font.lfCharSet = SHIFTJIS_CHARSET;
+    font.lfPitchAndFamily = VARIABLE_PITCH | FF_SWISS;
+    std::wcsncpy(font.lfFaceName, family.c_str(), LF_FACESIZE - 1);
+    return CreateFontIndirectW(&font);
 }
 
 HICON loadIcon(HINSTANCE instance, int sizeMetric) {
@@ -99,27 +141,27 @@ bool LauncherFrame::createWindows(HINSTANCE instance) {
     if (RegisterClassExW(&windowClass) == 0 && GetLastError() != ERROR_CLASS_ALREADY_EXISTS) {
         return false;
     }
-    window_ = CreateWindowExW(0, kWindowClass, widen(Form1::kCaption).c_str(), kWindowStyle,
+    window_ = CreateWindowExW(0, kWindowClass, widen(window::kCaption).c_str(), kWindowStyle,
                               CW_USEDEFAULT, CW_USEDEFAULT, CW_USEDEFAULT, CW_USEDEFAULT, nullptr,
                               nullptr, instance, this);
     if (window_ == nullptr) {
         return false;
     }
-    button_ = createControl(L"BUTTON", widen(Form1::kCommand1Caption),
+    button_ = createControl(L"BUTTON", widen(window::kOpenButtonCaption),
                             WS_VISIBLE | WS_TABSTOP | BS_PUSHBUTTON, window_, kButtonId, instance);
     progressBar_ = createControl(PROGRESS_CLASSW, L"", 0, window_, kProgressBarId, instance);
-    label_ = createControl(L"STATIC", widen(Form1::kLabel1Caption), SS_CENTER | SS_NOPREFIX,
+    label_ = createControl(L"STATIC", widen(window::kBusyLabelCaption), SS_CENTER | SS_NOPREFIX,
                            window_, kLabelId, instance);
     if (button_ == nullptr || progressBar_ == nullptr || label_ == nullptr) {
         return false;
     }
-    SendMessageW(progressBar_, PBM_SETRANGE32, 0, Form1::kProgressBar1Max);
+    SendMessageW(progressBar_, PBM_SETRANGE32, 0, window::kProgressMax);
     applyDpi(windowDpi(window_));
 
-    // The window as loaded, before Form_Load makes it small: its initial client area.
+    // The window as loaded, before the launcher makes it small: its initial client area.
     const double perPixel = twipsPerPixel();
-    RECT outer{0, 0, twipsToPixels(Form1::kInitialClientWidth, perPixel),
-               twipsToPixels(Form1::kInitialClientHeight, perPixel)};
+    RECT outer{0, 0, twipsToPixels(window::kInitialClientWidth, perPixel),
+               twipsToPixels(window::kInitialClientHeight, perPixel)};
     AdjustWindowRectEx(&outer, kWindowStyle, FALSE, 0);
     SetWindowPos(window_, nullptr, 0, 0, outer.right - outer.left, outer.bottom - outer.top,
                  SWP_NOMOVE | SWP_NOZORDER | SWP_NOACTIVATE);
@@ -139,15 +181,15 @@ double LauncherFrame::twipsPerPixel() const {
 void LauncherFrame::applyDpi(UINT dpi) {
     dpi_ = dpi;
     replaceFont(button_, windowFont_, createJapaneseFont(kWindowFontPoints, dpi));
-    replaceFont(label_, labelFont_, createJapaneseFont(Form1::kLabel1PointSize, dpi));
+    replaceFont(label_, labelFont_, createJapaneseFont(window::kBusyLabelFont.points, dpi));
     placeControls();
 }
 
 void LauncherFrame::placeControls() {
     const double perPixel = twipsPerPixel();
-    const std::pair<HWND, ControlRect> controls[] = {{button_, Form1::kCommand1Rect},
-                                                     {progressBar_, Form1::kProgressBar1Rect},
-                                                     {label_, Form1::kLabel1Rect}};
+    const std::pair<HWND, ControlRect> controls[] = {{button_, window::kOpenButton},
+                                                     {progressBar_, window::kProgressBar},
+                                                     {label_, window::kBusyLabel}};
     for (const auto& [control, rect] : controls) {
         MoveWindow(control, twipsToPixels(rect.left, perPixel), twipsToPixels(rect.top, perPixel),
                    twipsToPixels(rect.width, perPixel), twipsToPixels(rect.height, perPixel), TRUE);

@@ -1,5 +1,5 @@
 // The launcher window and its controls as Win32 windows: a captioned window with a fixed single
-// border, a minimise box and no maximise box, the launch button, the red label and the
+// border, a minimise box and no maximise box, the open button, the red busy label and the
 // common-controls progress bar, placed at their twips geometry for the window's DPI.
 #pragma once
 
@@ -10,7 +10,7 @@
 #include "platform/twips.h"
 
 namespace kebo {
-class WindowEvents;
+class LauncherEvents;
 }
 
 namespace kebo::win32 {
@@ -36,9 +36,9 @@ public:
     // Makes new fonts and places the controls again for the window's new DPI.
     void applyDpi(UINT dpi);
 
-    // Where the window's messages hand their events on; nothing is delivered before.
-    void attach(WindowEvents& events) { events_ = &events; }
-    WindowEvents* events() const { return events_; }
+    // Where the window's messages post their events; nothing is posted before.
+    void attach(LauncherEvents& events) { events_ = &events; }
+    LauncherEvents* events() const { return events_; }
 
     // The control that has the keyboard focus while the window is active: remembered when the
     // window is deactivated, given the focus again when it is activated. The button at first.
@@ -62,7 +62,7 @@ private:
     HFONT windowFont_ = nullptr;
     HFONT labelFont_ = nullptr;
     UINT dpi_ = USER_DEFAULT_SCREEN_DPI;
-    WindowEvents* events_ = nullptr;
+    LauncherEvents* events_ = nullptr;
     bool busyPointer_ = false;
 };
 

@@ -1,4 +1,4 @@
-// The window's timers 1 to 3 are Timer1 to Timer3.
+// Each animation ticks as a timer of the window with an id of its own, 1 to 3; 0 is no timer.
 #pragma once
 
 #include <windows.h>
@@ -9,15 +9,15 @@
 
 namespace kebo::win32 {
 
-constexpr UINT_PTR timerId(Timer timer) {
-    return static_cast<UINT_PTR>(timer) + 1;
+constexpr UINT_PTR timerId(Animation animation) {
+    return static_cast<UINT_PTR>(animation) + 1;
 }
 
-constexpr std::optional<Timer> timerForId(WPARAM id) {
-    if (id < 1 || id > kTimerCount) {
+constexpr std::optional<Animation> animationOfTimer(WPARAM id) {
+    if (id < 1 || id > kAnimationCount) {
         return std::nullopt;
     }
-    return static_cast<Timer>(id - 1);
+    return static_cast<Animation>(id - 1);
 }
 
 }  // namespace kebo::win32

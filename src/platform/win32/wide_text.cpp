@@ -4,27 +4,15 @@
 
 namespace kebo::win32 {
 
-namespace {
-
-std::wstring convertToWide(UINT codePage, DWORD flags, std::string_view text) {
+std::wstring widen(std::string_view text) {
     const int size = static_cast<int>(text.size());
-    const int length = MultiByteToWideChar(codePage, flags, text.data(), size, nullptr, 0);
+    const int length = MultiByteToWideChar(CP_UTF8, 0, text.data(), size, nullptr, 0);
     if (length <= 0) {
         return {};
     }
     std::wstring wide(static_cast<std::size_t>(length), L'\0');
-    MultiByteToWideChar(codePage, flags, text.data(), size, wide.data(), length);
+    MultiByteToWideChar(CP_UTF8, 0, text.data(), size, wide.data(), length);
     return wide;
-}
-
-}  // namespace
-
-std::wstring widen(std::string_view text) {
-    if (text.empty()) {
-        return {};
-    }
-    std::wstring wide = convertToWide(CP_UTF8, MB_ERR_INVALID_CHARS, text);
-    return wide.empty() ? convertToWide(CP_ACP, 0, text) : wide;
 }
 
 std::string narrow(std::wstring_view text) {

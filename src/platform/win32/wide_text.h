@@ -7,8 +7,6 @@
 
 namespace kebo::win32 {
 
-// Text that is not valid UTF-8 is taken to be in the ANSI code page: it came from an ...A query
-// on a Windows that ignores the manifest's request for UTF-8 as that code page.
 std::wstring widen(std::string_view text);
 std::string narrow(std::wstring_view text);
 

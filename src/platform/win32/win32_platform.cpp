@@ -2,21 +2,40 @@
 
 #include <commctrl.h>
 
-#include <cmath>
 #include <cstdio>
 
-#include "platform/win32/message_box.h"
 #include "platform/win32/program_start.h"
 #include "platform/win32/timer_ids.h"
 #include "platform/win32/wide_text.h"
 
 namespace kebo::win32 {
 
-Win32Platform::Win32Platform(LauncherFrame& frame) : frame_(frame) {
-    windowGeometryReported(frame_.outerRect());
+namespace {
+
+// The box as MessageBoxW's style word: its buttons, its icon and which button is the default.
+UINT messageBoxStyle(const Box& box) {
+    UINT style = box.buttons == Buttons::YesNo ? MB_YESNO : MB_OK;
+    switch (box.icon) {
+        case BoxIcon::Stop:
+            style |= MB_ICONSTOP;
+            break;
+        case BoxIcon::Question:
+            style |= MB_ICONQUESTION;
+            break;
+        case BoxIcon::Exclamation:
+            style |= MB_ICONEXCLAMATION;
+            break;
+        case BoxIcon::Information:
+            style |= MB_ICONINFORMATION;
+            break;
+    }
+    // No is the second button of Yes and No.
+    return style | (box.defaultAnswer == Answer::No ? MB_DEFBUTTON2 : MB_DEFBUTTON1);
 }
 
-PixelRect Win32Platform::screenArea() const {
+}  // namespace
+
+PixelRect Win32Platform::workArea() const {
     MONITORINFO monitor{};
     monitor.cbSize = sizeof monitor;
     GetMonitorInfoW(MonitorFromWindow(frame_.window(), MONITOR_DEFAULTTOPRIMARY), &monitor);
@@ -24,30 +43,22 @@ PixelRect Win32Platform::screenArea() const {
     return {area.left, area.top, area.right - area.left, area.bottom - area.top};
 }
 
-void Win32Platform::applyWindowRect(const PixelRect& outer) {
+void Win32Platform::placeWindow(const PixelRect& outer) {
     SetWindowPos(frame_.window(), nullptr, outer.left, outer.top, outer.width, outer.height,
                  SWP_NOZORDER | SWP_NOACTIVATE);
 }
 
 void Win32Platform::showWindow() {
-    ShowWindow(frame_.window(),
-               stateWhenShown_ == WindowState::Minimised ? SW_SHOWMINIMIZED : SW_SHOWNORMAL);
+    ShowWindow(frame_.window(), SW_SHOWNORMAL);
     SetFocus(frame_.button());
 }
 
-void Win32Platform::applyWindowState(WindowState state) {
-    HWND window = frame_.window();
-    if (IsWindowVisible(window) == FALSE) {
-        stateWhenShown_ = state;
-    } else if (state == WindowState::Minimised) {
-        ShowWindow(window, SW_MINIMIZE);
-    } else if (IsIconic(window) != FALSE) {
-        ShowWindow(window, SW_RESTORE);
-    }
+void Win32Platform::minimiseWindow() {
+    ShowWindow(frame_.window(), SW_MINIMIZE);
 }
 
-void Win32Platform::setMousePointer(MousePointer pointer) {
-    frame_.setBusyPointer(pointer == MousePointer::Hourglass);
+void Win32Platform::setBusyPointer(bool busy) {
+    frame_.setBusyPointer(busy);
     // Show the new pointer now if it is over the window, not only at the next move of the mouse.
     POINT at{};
     if (GetCursorPos(&at) == FALSE) {
@@ -65,16 +76,57 @@ void Win32Platform::setButtonEnabled(bool enabled) {
     EnableWindow(frame_.button(), enabled ? TRUE : FALSE);
 }
 
-void Win32Platform::setProgressBarVisible(bool visible) {
+void Win32Platform::setProgressVisible(bool visible) {
     ShowWindow(frame_.progressBar(), visible ? SW_SHOWNA : SW_HIDE);
 }
 
-void Win32Platform::setProgressBarValue(float value) {
-    SendMessageW(frame_.progressBar(), PBM_SETPOS, static_cast<WPARAM>(std::lround(value)), 0);
+void Win32Platform::setProgressValue(int value) {
+    SendMessageW(frame_.progressBar(), PBM_SETPOS, static_cast<WPARAM>(value), 0);
 }
 
-void Win32Platform::setLabelVisible(bool visible) {
+void Win32Platform::setBusyLabelVisible(bool visible) {
     ShowWindow(frame_.label(), visible ? SW_SHOWNA : SW_HIDE);
+}
+
+void Win32Platform::startTimer(Animation animation, int periodMs) {
+    SetTimer(frame_.window(), timerId(animation), static_cast<UINT>(periodMs), nullptr);
+}
+
+void Win32Platform::stopTimer(Animation animation) {
+    KillTimer(frame_.window(), timerId(animation));
+}
+
+Answer Win32Platform::showBox(const Box& box) {
+    switch (MessageBoxW(frame_.window(), widen(box.text).c_str(), widen(boxes::kCaption).c_str(),
+                        messageBoxStyle(box))) {
+        case IDYES:
+            return Answer::Yes;
+        case IDNO:
+            return Answer::No;
+        // IDOK, or 0 from a box that could not be shown: neither Yes nor No.
+        default:
+            return Answer::Ok;
+    }
+}
+
+std::string Win32Platform::folderPath(Folder folder) {
+    const auto query = folder == Folder::Windows ? GetWindowsDirectoryW : GetSystemDirectoryW;
+    // The first call gives the size with the terminating zero, the second the length without.
+    std::wstring path(query(nullptr, 0), L'\0');
+    path.resize(query(path.data(), static_cast<UINT>(path.size())));
+    return narrow(path);
+}
+
+std::string Win32Platform::programFile(Program program) {
+    switch (program) {
+        case Program::TextEditor:
+            return "NOTEPAD.EXE";
+        case Program::Paint:
+            return "mspaint.exe";
+        case Program::SimplePaint:
+            return "paint.exe";
+    }
+    return {};
 }
 
 bool Win32Platform::fileExists(const std::string& fullPath) {
@@ -82,16 +134,8 @@ bool Win32Platform::fileExists(const std::string& fullPath) {
     return attributes != INVALID_FILE_ATTRIBUTES && (attributes & FILE_ATTRIBUTE_DIRECTORY) == 0;
 }
 
-std::optional<std::string> Win32Platform::startProgram(std::string_view fileName) {
-    return win32::startProgram(fileName);
-}
-
-std::uint32_t Win32Platform::windowsDirectory(std::span<char> buffer) {
-    return GetWindowsDirectoryA(buffer.data(), static_cast<UINT>(buffer.size()));
-}
-
-std::uint32_t Win32Platform::systemDirectory(std::span<char> buffer) {
-    return GetSystemDirectoryA(buffer.data(), static_cast<UINT>(buffer.size()));
+std::optional<std::string> Win32Platform::startProgram(Program program) {
+    return win32::startProgram(programFile(program));
 }
 
 void Win32Platform::reseedRandom() {
@@ -104,19 +148,7 @@ double Win32Platform::nextRandom() {
     return random_.next();
 }
 
-void Win32Platform::applyTimerInterval(Timer timer, int ms) {
-    if (ms == 0) {
-        KillTimer(frame_.window(), timerId(timer));
-    } else {
-        SetTimer(frame_.window(), timerId(timer), static_cast<UINT>(timerPeriodMs(ms)), nullptr);
-    }
-}
-
-int Win32Platform::runMessageBox(std::string_view text, std::string_view caption, unsigned style) {
-    return win32::showMessageBox(frame_.window(), text, caption, style);
-}
-
-void Win32Platform::terminate() {
+void Win32Platform::endProgram() {
     std::fflush(nullptr);
     ExitProcess(0);
 }

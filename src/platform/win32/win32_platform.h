@@ -1,4 +1,4 @@
-// The launcher's platform operations on the Win32 API.
+// What the launcher asks of the platform, as Win32 calls on the launcher frame.
 #pragma once
 
 #include <windows.h>
@@ -11,36 +11,38 @@ namespace kebo::win32 {
 
 class Win32Platform final : public Platform {
 public:
-    explicit Win32Platform(LauncherFrame& frame);
+    explicit Win32Platform(LauncherFrame& frame) : frame_(frame) {}
 
     double twipsPerPixel() const override { return frame_.twipsPerPixel(); }
-    void setMousePointer(MousePointer pointer) override;
+    PixelRect workArea() const override;
+    void placeWindow(const PixelRect& outer) override;
+    void showWindow() override;
+    void minimiseWindow() override;
 
+    void setBusyPointer(bool busy) override;
     void setButtonEnabled(bool enabled) override;
-    void setProgressBarVisible(bool visible) override;
-    void setProgressBarValue(float value) override;
-    void setLabelVisible(bool visible) override;
+    void setProgressVisible(bool visible) override;
+    void setProgressValue(int value) override;
+    void setBusyLabelVisible(bool visible) override;
 
+    void startTimer(Animation animation, int periodMs) override;
+    void stopTimer(Animation animation) override;
+
+    Answer showBox(const Box& box) override;
+
+    std::string folderPath(Folder folder) override;
+    char directorySeparator() const override { return '\\'; }
+    std::string programFile(Program program) override;
     bool fileExists(const std::string& fullPath) override;
-    std::optional<std::string> startProgram(std::string_view fileName) override;
-    std::uint32_t windowsDirectory(std::span<char> buffer) override;
-    std::uint32_t systemDirectory(std::span<char> buffer) override;
+    std::optional<std::string> startProgram(Program program) override;
+
     void reseedRandom() override;
     double nextRandom() override;
 
-protected:
-    PixelRect screenArea() const override;
-    void applyWindowRect(const PixelRect& outer) override;
-    void showWindow() override;
-    void applyWindowState(WindowState state) override;
-    void applyTimerInterval(Timer timer, int ms) override;
-    int runMessageBox(std::string_view text, std::string_view caption, unsigned style) override;
-    void terminate() override;
+    void endProgram() override;
 
 private:
     LauncherFrame& frame_;
-    // Where the window state goes while the window has not been shown yet.
-    WindowState stateWhenShown_ = WindowState::Normal;
     ClockSeededRandom random_;
 };
 

@@ -1,10 +1,8 @@
 #include "platform/win32/window_messages.h"
 
-#include <cstdint>
 #include <optional>
 
-#include "launcher/launcher_window.h"
-#include "launcher/window_events.h"
+#include "platform/launcher_events.h"
 #include "platform/win32/launcher_frame.h"
 #include "platform/win32/timer_ids.h"
 
@@ -16,69 +14,62 @@ LauncherFrame* frameOf(HWND window) {
     return reinterpret_cast<LauncherFrame*>(GetWindowLongPtrW(window, GWLP_USERDATA));
 }
 
-// A close that is not refused closes the window.
-void requestClose(LauncherFrame& frame, std::int16_t reason) {
-    if (!frame.events()->closeRequest(reason)) {
-        DestroyWindow(frame.window());
-    }
+PixelRect pixelRect(const RECT& rect) {
+    return {rect.left, rect.top, rect.right - rect.left, rect.bottom - rect.top};
 }
 
 std::optional<LRESULT> translateEvent(LauncherFrame& frame, UINT message, WPARAM wParam,
                                       LPARAM lParam) {
-    WindowEvents& events = *frame.events();
+    LauncherEvents& events = *frame.events();
     switch (message) {
         case WM_TIMER:
-            if (const auto timer = timerForId(wParam)) {
-                events.timerTick(*timer);
+            if (const auto animation = animationOfTimer(wParam)) {
+                events.post(event::TimerTicked{*animation});
                 return 0;
             }
             break;
         case WM_COMMAND:
-            if (reinterpret_cast<HWND>(lParam) == frame.button() && HIWORD(wParam) == BN_CLICKED &&
-                IsWindowEnabled(frame.button())) {
-                events.click();
+            if (reinterpret_cast<HWND>(lParam) == frame.button() && HIWORD(wParam) == BN_CLICKED) {
+                events.post(event::ButtonClicked{});
                 return 0;
             }
             break;
         // The close box, the system menu and Alt+F4 all come as this command: the user's close.
+        // The window stays: the launcher ends the program itself when it must.
         case WM_SYSCOMMAND:
             if ((wParam & 0xFFF0U) == SC_CLOSE) {
-                requestClose(frame, kCloseReasonUser);
+                events.post(event::CloseRequested{CloseReason::User});
                 return 0;
             }
             break;
         // A close that did not come through the window's own close command: the task manager's
         // "End task", taskkill.
         case WM_CLOSE:
-            requestClose(frame, kCloseReasonTaskManager);
+            events.post(event::CloseRequested{CloseReason::TaskManager});
             return 0;
         // Windows asks whether the session may end, and another program may still say no: kebo
-        // agrees and goes on. The session ends when WM_ENDSESSION says so (TRUE), and only then
-        // does kebo end, at once; with FALSE the end was called off.
+        // agrees and goes on. The session ends when WM_ENDSESSION says so (TRUE); with FALSE the
+        // end was called off.
         case WM_QUERYENDSESSION:
             return TRUE;
         case WM_ENDSESSION:
             if (wParam != FALSE) {
-                requestClose(frame, kCloseReasonSessionEnding);
+                events.post(event::CloseRequested{CloseReason::SessionEnding});
             }
             return 0;
         // Moved or resized, by the program or from outside: the user's drag, a minimum size. A
         // minimised window's place is Windows' own. DefWindowProc still sends WM_MOVE and WM_SIZE.
         case WM_WINDOWPOSCHANGED:
             if (IsIconic(frame.window()) == FALSE) {
-                events.geometryReported(frame.outerRect());
+                events.post(event::WindowReported{frame.outerRect()});
             }
             break;
-        // Moved to a monitor of another DPI, or the DPI changed: new fonts and control places,
-        // and the place Windows suggests reported at the new scale (the size in twips is kept).
-        case WM_DPICHANGED: {
+        // Moved to a monitor of another DPI, or the DPI changed: new fonts and control places
+        // first, so that the launcher finds the new scale.
+        case WM_DPICHANGED:
             frame.applyDpi(LOWORD(wParam));
-            const RECT& suggested = *reinterpret_cast<const RECT*>(lParam);
-            events.geometryReported({suggested.left, suggested.top,
-                                     suggested.right - suggested.left,
-                                     suggested.bottom - suggested.top});
+            events.post(event::DpiChanged{pixelRect(*reinterpret_cast<const RECT*>(lParam))});
             return 0;
-        }
         default:
             break;
     }
@@ -147,9 +138,6 @@ LRESULT CALLBACK launcherWindowProc(HWND window, UINT message, WPARAM wParam, LP
         // window could neither start from nothing nor shrink to the farewell's end.
         case WM_GETMINMAXINFO:
             reinterpret_cast<MINMAXINFO*>(lParam)->ptMinTrackSize = POINT{0, 0};
-            return 0;
-        case WM_DESTROY:
-            PostQuitMessage(0);
             return 0;
         default:
             break;

@@ -1,6 +1,6 @@
-// The launcher window's message handling: every message that carries an event of the program is
-// translated into a call of WindowEvents, and the few that change the window's appearance or
-// limits are answered here.
+// The launcher window's message handling: every message that carries an event of the launcher is
+// posted to it as one, and the few that change the window's appearance, keyboard or limits are
+// answered here.
 #pragma once
 
 #include <windows.h>

@@ -1,6 +1,5 @@
-// The window's outer geometry, kept once for every backend: the record in twips that the handlers
-// write and read back, the pixel rectangles handed to the window, and what the windowing system
-// reports back.
+// The window's outer geometry: the record in twips that the handlers write and read back, the
+// pixel rectangles handed to the window, and what the windowing system reports back.
 #pragma once
 
 #include <deque>
@@ -19,13 +18,14 @@ public:
     // The record in whole pixels, when it was written since the last call and the window has not
     // been given that rectangle already; from then on it counts as applied.
     std::optional<PixelRect> toApply(double twipsPerPixel);
-    // Takes in the outer rectangle the windowing system reports for the window. Returns a
-    // rectangle to apply at once when the scale changed.
-    std::optional<PixelRect> reported(const PixelRect& outer, double twipsPerPixel);
+    // Takes in the outer rectangle the windowing system reports for the window.
+    void reported(const PixelRect& outer, double twipsPerPixel);
+    // A new DPI: the window keeps its size in twips, so that it keeps its size in inches, and takes
+    // the place the windowing system suggests, in pixels of the new scale. Written, to be applied.
+    void rescaled(const PixelRect& suggested, double twipsPerPixel);
 
 private:
     void remember(const PixelRect& rect, double twipsPerPixel);
-    void takeOver(const PixelRect& outer, bool place, bool size, double twipsPerPixel);
 
     TwipsRect record_;
     bool written_ = false;

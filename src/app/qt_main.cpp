@@ -1,9 +1,9 @@
-// kebo for Linux desktops: the launcher window on Qt Widgets.
+// kebo for Linux desktops: the launcher on Qt Widgets.
 #include <QApplication>
 #include <QIcon>
 #include <QLocale>
 
-#include "launcher/window_events.h"
+#include "launcher/launcher.h"
 #include "platform/qt/close_reasons.h"
 #include "platform/qt/command_line.h"
 #include "platform/qt/display.h"
@@ -35,12 +35,12 @@ int main(int argc, char** argv) {
     kebo::qt::installQtTranslations(*QApplication::instance(), QLocale());
 
     kebo::qt::QtPlatform platform;
-    kebo::Form1 form(platform);
-    kebo::WindowEvents events(form);
-    platform.attach(events);
-    const kebo::qt::CloseReasons closeReasons(
-        [&events](std::int16_t reason) { events.closeRequest(reason); });
+    kebo::Launcher launcher(platform);
+    platform.attach(launcher);
+    const kebo::qt::CloseReasons closeReasons([&launcher](kebo::CloseReason reason) {
+        launcher.post(kebo::event::CloseRequested{reason});
+    });
 
-    events.start();
+    launcher.start();
     return QApplication::exec();
 }

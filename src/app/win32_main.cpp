@@ -1,10 +1,9 @@
-// kebo on Windows: the launcher window on the Win32 API.
+// kebo on Windows: the launcher served by the Win32 backend.
 #include <windows.h>
 
 #include <commctrl.h>
 
-#include "launcher/launcher_window.h"
-#include "launcher/window_events.h"
+#include "launcher/launcher.h"
 #include "platform/win32/launcher_frame.h"
 #include "platform/win32/win32_platform.h"
 
@@ -17,11 +16,11 @@ int WINAPI WinMain(HINSTANCE instance, HINSTANCE, LPSTR, int) {
         return 1;
     }
     kebo::win32::Win32Platform platform(*frame);
-    kebo::Form1 form(platform);
-    kebo::WindowEvents events(form);
-    frame->attach(events);
+    kebo::Launcher launcher(platform);
+    frame->attach(launcher);
 
-    events.start();
+    launcher.start();
+    // The launcher ends the program itself; the loop runs until then.
     MSG message;
     while (GetMessageW(&message, nullptr, 0, 0) > 0) {
         // The dialog keys (Tab, Enter, Space on the focused button) as in any dialog.
