@@ -35,11 +35,6 @@ void exitAtOnce() {
     std::_Exit(0);
 }
 
-// The size is fixed (minimum = maximum), so that the user cannot resize the window, once it has
-// held still this long. Fixed again at every change, the window manager would read the new limits
-// before it applies the change, and resize the window first and move it after.
-constexpr int kHoldSizeAfterMs = 200;
-
 // How long the windowing system must have been quiet after the first show before the window
 // counts as placed.
 constexpr int kPlacedAfterQuietMs = 50;
@@ -82,18 +77,6 @@ QtPlatform::QtPlatform(QtPlatformOptions options)
                          [this, i] { events_->timerTick(static_cast<Timer>(i)); });
         timers_[i] = timer;
     }
-    holdSize_ = new QTimer(window_.get());
-    holdSize_->setSingleShot(true);
-    holdSize_->setInterval(kHoldSizeAfterMs);
-    // The size of the launcher's record, not Qt's own idea of it: Qt takes over each size the X
-    // server reports, late, so its idea may still be an earlier step of an animation, and fixing
-    // that would shrink the window back.
-    QObject::connect(holdSize_, &QTimer::timeout, window_.get(), [this] {
-        const QSize size = clientFor(windowRectPixels(), frame_).size();
-        if (!fixSizeForManager(*window_->windowHandle(), size)) {
-            window_->setFixedSize(size);
-        }
-    });
     // The native window now, so that the window manager hears of it before it is shown.
     window_->winId();
     QWindow& handle = *window_->windowHandle();
@@ -116,6 +99,9 @@ bool QtPlatform::reportGeometry() {
         return false;
     }
     frame_ = now->frame;
+    if (placing_ && holdSize(*handle, *placing_)) {
+        placing_.reset();
+    }
     events_->geometryReported(now->outer);
     return true;
 }
@@ -127,12 +113,18 @@ PixelRect QtPlatform::screenArea() const {
 }
 
 void QtPlatform::applyWindowRect(const PixelRect& outer) {
+    const QRect client = clientFor(outer, frame_);
+    if (geometryWatch_ != nullptr && placeHeld(*window_->windowHandle(), client)) {
+        placing_ = client.size();
+        return;
+    }
     // Limits still in force would hold a growing window at the maximum, a shrinking one at the
-    // minimum.
+    // minimum. The size is fixed again at once: Qt hands it to the windowing system with the
+    // geometry (on X11 before it maps the window, so that a tiling manager floats it).
     window_->setMinimumSize(0, 0);
     window_->setMaximumSize(QWIDGETSIZE_MAX, QWIDGETSIZE_MAX);
-    window_->setGeometry(clientFor(outer, frame_));
-    holdSize_->start();
+    window_->setGeometry(client);
+    window_->setFixedSize(window_->size());
     // Until it is shown the window is what it is given, but never less than a pixel inside its
     // frame: the launcher hears of that at once, as the windowing system would tell it.
     const PixelRect given = outerFor(window_->geometry(), frame_);

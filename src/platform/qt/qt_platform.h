@@ -3,6 +3,7 @@
 #pragma once
 
 #include <QMarginsF>
+#include <QSize>
 #include <array>
 #include <functional>
 #include <memory>
@@ -82,8 +83,8 @@ private:
     // The window manager's frame as last reported; a change is applied around the client area
     // with it.
     QMarginsF frame_;
-    // Fixes the size again once the window has come to rest.
-    QTimer* holdSize_ = nullptr;
+    // The client size last asked for until the windowing system has it and it is held there.
+    std::optional<QSize> placing_;
     std::array<QTimer*, kTimerCount> timers_{};
     ClockSeededRandom random_;
 };
