@@ -87,11 +87,11 @@ using SizeHints = std::array<std::uint32_t, kFields>;
 
 SizeHints readSizeHints(xcb_connection_t* c, xcb_window_t window) {
     SizeHints hints{};
-    const Reply<xcb_get_property_reply_t> reply(xcb_get_property_reply(
-        c,
-        xcb_get_property(c, 0, window, XCB_ATOM_WM_NORMAL_HINTS, XCB_ATOM_WM_SIZE_HINTS, 0,
-                         kFields),
-        nullptr));
+    const Reply<xcb_get_property_reply_t> reply(
+        xcb_get_property_reply(c,
+                               xcb_get_property(c, 0, window, XCB_ATOM_WM_NORMAL_HINTS,
+                                                XCB_ATOM_WM_SIZE_HINTS, 0, kFields),
+                               nullptr));
     if (reply && reply->format == 32) {
         const auto length = std::min<std::size_t>(
             static_cast<std::size_t>(xcb_get_property_value_length(reply.get())) / 4, kFields);
@@ -264,10 +264,10 @@ bool placeHeld(const QWindow& window, const QRect& client) {
     QSize least = device.size();
     QSize most = device.size();
     if ((hints[kFlags] & (kMinSize | kMaxSize)) == (kMinSize | kMaxSize)) {
-        least = least.boundedTo(QSize(static_cast<int>(hints[kMinWidth]),
-                                      static_cast<int>(hints[kMinHeight])));
-        most = most.expandedTo(QSize(static_cast<int>(hints[kMaxWidth]),
-                                     static_cast<int>(hints[kMaxHeight])));
+        least = least.boundedTo(
+            QSize(static_cast<int>(hints[kMinWidth]), static_cast<int>(hints[kMinHeight])));
+        most = most.expandedTo(
+            QSize(static_cast<int>(hints[kMaxWidth]), static_cast<int>(hints[kMaxHeight])));
     }
     writeSizeLimits(c, id, hints, least, most);
     // The window's own place under Qt's static gravity. kwin draws the frame anew for a fixed
