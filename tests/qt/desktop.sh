@@ -9,17 +9,22 @@
 #      farewell: the window shrinks about its new centre, asks to be minimised, and kebo exits 0.
 # It asserts what kebo and the manager decide, not how fast they are: under load a manager may
 # apply a step late, or not at all once kebo has ended.
-# Usage: desktop.sh KEBO X_TOOL
+# With PANEL (top or left), a desktop's panel takes room along that edge first, and the work area
+# that kebo is centred in starts beside it.
+# Usage: desktop.sh KEBO X_TOOL [PANEL]
 set -euo pipefail
 
 kebo=$1
 x_tool=$2
+panel=${3:-}
 work=$(mktemp -d)
 kebo_pid=""
 watch_pid=""
+panel_pid=""
 cleanup() {
     [ -n "$kebo_pid" ] && kill -KILL "$kebo_pid" 2>/dev/null
     [ -n "$watch_pid" ] && kill "$watch_pid" 2>/dev/null
+    [ -n "$panel_pid" ] && kill "$panel_pid" 2>/dev/null
     rm -rf "$work"
     return 0
 }
@@ -39,6 +44,42 @@ drift() {
         END { dx = abs(2 * $1 + $3 - x2); dy = abs(2 * $2 + $4 - y2); print (dx > dy ? dx : dy) }'
 }
 hints() { xprop -id "$window" WM_NORMAL_HINTS _NET_WM_ALLOWED_ACTIONS; }
+work_area() { xprop -root _NET_WORKAREA | sed -n 's/.*= //; s/,//gp'; }
+
+# What the user asks of the window manager: resize W H, move X Y or close. i3 and sway take
+# their own commands (i3 applies a pager's resize request unconstrained, sway knows none). sway's
+# resize command ignores the window's size hints, unlike its resize with the mouse, which a
+# headless sway cannot be given: there is no resize to try (status 1).
+manager() {
+    if [ -n "${SWAYSOCK:-}" ]; then
+        local -A command=([move]="move position ${2:-} px ${3:-} px" [close]=kill)
+        [ -n "${command[$1]:-}" ] || return 1
+        swaymsg "[id=$window] ${command[$1]}" >/dev/null
+    elif xprop -root I3_SOCKET_PATH 2>/dev/null | grep -q '"'; then
+        local -A command=([resize]="resize set ${2:-} px ${3:-} px"
+            [move]="move position ${2:-} px ${3:-} px" [close]=kill)
+        i3-msg "[id=$window] ${command[$1]}" >/dev/null
+    else
+        local -A request=([resize]="-r $window -e 0,-1,-1,${2:-},${3:-}"
+            [move]="-r $window -e 0,${2:-},${3:-},-1,-1" [close]="-c $window")
+        # shellcheck disable=SC2086 # the request's words
+        wmctrl -i ${request[$1]}
+    fi
+}
+
+if [ -n "$panel" ]; then
+    echo "== a panel at the $panel"
+    before=$(work_area)
+    "$x_tool" panel "$panel" 40 &
+    panel_pid=$!
+    for _ in $(seq 200); do
+        [ "$(work_area)" != "$before" ] && break
+        sleep 0.05
+    done
+    read -r area_x area_y _ <<<"$(work_area)"
+    [ "$panel $area_x $area_y" = "top 0 40" ] || [ "$panel $area_x $area_y" = "left 40 0" ] ||
+        fail "the work area does not leave room for the panel: $(work_area)"
+fi
 
 echo "== the opening"
 start_kebo
@@ -66,8 +107,7 @@ echo "the smallest client here is ${least_w}x${least_h} px: ${ticks} ticks"
     fail "more than one change of the frame a tick"
 # The window was centred on the work area with its frame when shown, and grows about that
 # centre: it ends centred to within 4 px (the last step widens it on the right only).
-read -r area_x area_y area_w area_h _ < <(xprop -root _NET_WORKAREA | sed -n 's/.*= //; s/,//gp') ||
-    true
+read -r area_x area_y area_w area_h _ < <(work_area) || true
 if [ -z "${area_h:-}" ]; then
     read -r area_w area_h < <(xdpyinfo | awk '/dimensions:/ { sub("x", " ", $2); print $2 }')
     area_x=0 area_y=0
@@ -87,17 +127,20 @@ minimum=$(sed -n 's/.*minimum size: //p' "$work/hints")
 grep -Eq '_NET_WM_ACTION_(RESIZE|MAXIMIZE)' "$work/hints" &&
     fail "the window manager offers to resize or maximise the window"
 rest="$frame_w $frame_h"
-wmctrl -i -r "$window" -e 0,-1,-1,600,400
-wait_opened
-[ "$frame_w $frame_h" = "$rest" ] || fail "resized through the manager to ${frame_w}x${frame_h}"
-wmctrl -i -r "$window" -e 0,200,150,-1,-1
+if manager resize 600 400; then
+    wait_opened
+    [ "$frame_w $frame_h" = "$rest" ] || fail "resized through the manager to ${frame_w}x${frame_h}"
+else
+    echo "no resize through this manager to try"
+fi
+manager move 200 150
 wait_opened
 [ "$frame_w $frame_h" = "$rest" ] || fail "moved, the window became ${frame_w}x${frame_h}"
 [ $((2 * frame_x + frame_w)) -lt 1000 ] || fail "the window was not moved: ${frame_x},${frame_y}"
 echo "moved to ${frame_x},${frame_y}, still ${frame_w}x${frame_h}"
 
 echo "== the close request and the farewell"
-wmctrl -i -c "$window"
+manager close
 for key in y y n n y; do answer "$key"; done
 "$x_tool" watch "$window" >"$work/farewell" &
 watch_pid=$!
@@ -114,8 +157,11 @@ grep -q iconify "$work/farewell" || fail "the window did not ask to be minimised
 # size held at rest is let go is the Qt window test's.)
 narrowest=$(changes "$work/farewell" |
     awk -v w0="$frame_w" '$3 < w0 && (w == "" || $3 < w) { w = $3; r = $0 } END { print r }')
+# sway centres a floating window on the screen at each request of its size.
+centre="$frame_x $frame_y $frame_w $frame_h"
+[ -z "${SWAYSOCK:-}" ] || centre="$area_x $area_y $area_w $area_h"
 if [ -n "$narrowest" ]; then
-    drift=$(printf '%s\n' "$frame_x $frame_y $frame_w $frame_h" "$narrowest" | drift)
+    drift=$(printf '%s\n' "$centre" "$narrowest" | drift)
     [ "$drift" -le 8 ] || fail "the farewell moved the window's centre by ${drift} half pixels"
     echo "shrank to $(cut -d' ' -f3 <<<"$narrowest") px about its new centre (within ${drift}" \
         "half pixels), minimised, exit 0"

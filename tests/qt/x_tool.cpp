@@ -16,8 +16,11 @@
 //                              for a moment when red text is visible in it
 //   x_tool startup             prints "ready <the X server's time>", then the first
 //                              startup-notification message sent to the root window, and exits
-//   x_tool smallest            shows a window of 1 x 1 pixels and prints the size "width height"
-//                              the window manager gives it: the smallest it allows
+//   x_tool smallest            shows a window of a fixed 1 x 1 pixels and prints the size
+//                              "width height" the window manager gives it: the smallest it allows
+//   x_tool panel top|left SIZE a desktop's panel: a dock window along that edge of the screen,
+//                              SIZE pixels thick, that keeps the room from other windows; until
+//                              ended
 // <ms> is the system clock in milliseconds since 1970, the clock of bash's EPOCHREALTIME, so that
 // a script can put its own moments beside these.
 #include <xcb/xcb.h>
@@ -32,6 +35,8 @@
 #include <QPixmap>
 #include <QScreen>
 #include <QThread>
+#include <algorithm>
+#include <array>
 #include <chrono>
 #include <cstdio>
 #include <cstdlib>
@@ -261,8 +266,17 @@ int startup(xcb_connection_t* c) {
 int smallest(xcb_connection_t* c) {
     const xcb_window_t window = xcb_generate_id(c);
     const xcb_screen_t* screen = xcb_setup_roots_iterator(xcb_get_setup(c)).data;
+    // Painted: a Wayland compositor manages an XWayland window once it has content.
+    const std::uint32_t background = screen->white_pixel;
     xcb_create_window(c, XCB_COPY_FROM_PARENT, window, screen->root, 100, 100, 1, 1, 0,
-                      XCB_WINDOW_CLASS_INPUT_OUTPUT, screen->root_visual, 0, nullptr);
+                      XCB_WINDOW_CLASS_INPUT_OUTPUT, screen->root_visual, XCB_CW_BACK_PIXEL,
+                      &background);
+    // Of a fixed size, as kebo's window: a tiling manager floats it.
+    std::array<std::uint32_t, 18> hints{};
+    hints[0] = 16 | 32;  // a minimum and a maximum size (WM_SIZE_HINTS, ICCCM 4.1.2.3)
+    std::fill_n(hints.begin() + 5, 4, 1);
+    xcb_change_property(c, XCB_PROP_MODE_REPLACE, window, XCB_ATOM_WM_NORMAL_HINTS,
+                        XCB_ATOM_WM_SIZE_HINTS, 32, hints.size(), hints.data());
     xcb_map_window(c, window);
     xcb_flush(c);
     // Framed and shown, then a moment for the manager's own constraints.
@@ -281,6 +295,44 @@ int smallest(xcb_connection_t* c) {
         QThread::msleep(10);
     }
     return fail("the window manager did not show the window");
+}
+
+// A dock along the top or the left edge of the screen, `size` pixels thick, that keeps that
+// room from other windows (_NET_WM_STRUT_PARTIAL), as a desktop's panel does: until ended.
+int panel(xcb_connection_t* c, std::string_view edge, int size) {
+    const bool top = edge == "top";
+    if ((!top && edge != "left") || size <= 0) {
+        return fail("usage: x_tool panel top|left SIZE");
+    }
+    const xcb_screen_t* screen = xcb_setup_roots_iterator(xcb_get_setup(c)).data;
+    const auto thickness = static_cast<std::uint16_t>(size);
+    const xcb_window_t window = xcb_generate_id(c);
+    xcb_create_window(c, XCB_COPY_FROM_PARENT, window, screen->root, 0, 0,
+                      top ? screen->width_in_pixels : thickness,
+                      top ? thickness : screen->height_in_pixels, 0, XCB_WINDOW_CLASS_INPUT_OUTPUT,
+                      screen->root_visual, 0, nullptr);
+    const xcb_atom_t dock = atom(c, "_NET_WM_WINDOW_TYPE_DOCK");
+    xcb_change_property(c, XCB_PROP_MODE_REPLACE, window, atom(c, "_NET_WM_WINDOW_TYPE"),
+                        XCB_ATOM_ATOM, 32, 1, &dock);
+    // Left, right, top, bottom, then where each runs along its edge.
+    std::array<std::uint32_t, 12> strut{};
+    if (top) {
+        strut[2] = thickness;
+        strut[9] = screen->width_in_pixels - 1U;
+    } else {
+        strut[0] = thickness;
+        strut[5] = screen->height_in_pixels - 1U;
+    }
+    xcb_change_property(c, XCB_PROP_MODE_REPLACE, window, atom(c, "_NET_WM_STRUT_PARTIAL"),
+                        XCB_ATOM_CARDINAL, 32, strut.size(), strut.data());
+    xcb_change_property(c, XCB_PROP_MODE_REPLACE, window, atom(c, "_NET_WM_STRUT"),
+                        XCB_ATOM_CARDINAL, 32, 4, strut.data());
+    xcb_map_window(c, window);
+    xcb_flush(c);
+    // The connection is the panel: it holds until the process is ended.
+    while (xReply(xcb_wait_for_event(c))) {
+    }
+    return 0;
 }
 
 int countPureRed(const QImage& image) {
@@ -323,7 +375,7 @@ int main(int argc, char** argv) {
     if (argc < 3 && command != "startup" && command != "smallest") {
         return fail(
             "usage: x_tool frame|watch|grab WINDOW [FILE], x_tool launch PROGRAM [ARGUMENT...], "
-            "x_tool startup|smallest");
+            "x_tool startup|smallest, x_tool panel top|left SIZE");
     }
     const Connection connection(xcb_connect(nullptr, nullptr));
     xcb_connection_t* c = connection.get();
@@ -335,6 +387,9 @@ int main(int argc, char** argv) {
     }
     if (command == "smallest") {
         return smallest(c);
+    }
+    if (command == "panel" && argc == 4) {
+        return panel(c, argv[2], std::atoi(argv[3]));
     }
     if (command == "launch") {
         return launch(c, argv + 2);

@@ -31,11 +31,6 @@ void exitAtOnce() {
     std::_Exit(0);
 }
 
-// The size is fixed (minimum = maximum), so that the user cannot resize the window, once it has
-// held still this long. Fixed again at every change, the window manager would read the new limits
-// before it applies the change, and resize the window first and move it after.
-constexpr int kHoldSizeAfterMs = 200;
-
 // Calls `changed` once for all that the windowing system has said of the window at once (a move,
 // a resize and an exposure often come together), in the event loop's next turn.
 class WindowWatch final : public QObject {
@@ -80,14 +75,6 @@ QtPlatform::QtPlatform(QtPlatformOptions options)
         });
         timers_[i] = timer;
     }
-    holdSize_ = new QTimer(window_.get());
-    holdSize_->setSingleShot(true);
-    holdSize_->setInterval(kHoldSizeAfterMs);
-    QObject::connect(holdSize_, &QTimer::timeout, window_.get(), [this] {
-        if (!fixSizeForManager(*window_->windowHandle(), placedClient_.size())) {
-            window_->setFixedSize(placedClient_.size());
-        }
-    });
     // The native window now, so that the window manager hears of it before it is shown.
     window_->winId();
     QWindow& handle = *window_->windowHandle();
@@ -104,6 +91,9 @@ void QtPlatform::reportWindow() {
     }
     if (const auto now = framedWindow(*window_->windowHandle())) {
         frame_ = now->frame;
+        if (placing_ && holdSize(*window_->windowHandle(), *placing_)) {
+            placing_.reset();
+        }
         launcher_->post(event::WindowReported{now->outer});
     }
 }
@@ -114,14 +104,18 @@ PixelRect QtPlatform::workArea() const {
 }
 
 void QtPlatform::placeWindow(const PixelRect& outer) {
+    const QRect client = clientFor(outer, frame_);
+    if (windowWatch_ != nullptr && placeHeld(*window_->windowHandle(), client)) {
+        placing_ = client.size();
+        return;
+    }
     // Limits still in force would hold a growing window at the maximum, a shrinking one at the
-    // minimum.
+    // minimum. The size is fixed again at once: Qt hands it to the windowing system with the
+    // geometry (on X11 before it maps the window, so that a tiling manager floats it).
     window_->setMinimumSize(0, 0);
     window_->setMaximumSize(QWIDGETSIZE_MAX, QWIDGETSIZE_MAX);
-    // Qt's own idea of the size follows the X server late: the size fixed is the one placed.
-    placedClient_ = clientFor(outer, frame_);
-    window_->setGeometry(placedClient_);
-    holdSize_->start();
+    window_->setGeometry(client);
+    window_->setFixedSize(window_->size());
     // Until it is shown the window is Qt's alone, and has at once what Qt gave it: never less
     // than a pixel inside its frame.
     if (windowWatch_ == nullptr) {

@@ -3,7 +3,7 @@
 #pragma once
 
 #include <QMarginsF>
-#include <QRect>
+#include <QSize>
 #include <array>
 #include <functional>
 #include <memory>
@@ -75,9 +75,8 @@ private:
     std::unique_ptr<QObject> windowWatch_;
     // The window manager's frame as last reported; the client area is placed inside it.
     QMarginsF frame_;
-    // Fixes the size again once the window has come to rest.
-    QTimer* holdSize_ = nullptr;
-    QRect placedClient_;
+    // The client size last asked for until the windowing system has it and it is held there.
+    std::optional<QSize> placing_;
     std::array<QTimer*, kAnimationCount> timers_{};
     ClockSeededRandom random_;
 };

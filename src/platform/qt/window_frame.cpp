@@ -79,6 +79,39 @@ void writeFixedBorder(xcb_connection_t* c, xcb_window_t window) {
                         hints.data());
 }
 
+// WM_SIZE_HINTS (ICCCM 4.1.2.3): flags, 4 obsolete fields, minimum and maximum width and
+// height, ... The rest is kept as Qt wrote it: the place, the gravity.
+enum : std::uint32_t { kMinSize = 16, kMaxSize = 32 };
+enum : std::size_t { kFlags = 0, kMinWidth = 5, kMinHeight, kMaxWidth, kMaxHeight, kFields = 18 };
+using SizeHints = std::array<std::uint32_t, kFields>;
+
+SizeHints readSizeHints(xcb_connection_t* c, xcb_window_t window) {
+    SizeHints hints{};
+    const Reply<xcb_get_property_reply_t> reply(
+        xcb_get_property_reply(c,
+                               xcb_get_property(c, 0, window, XCB_ATOM_WM_NORMAL_HINTS,
+                                                XCB_ATOM_WM_SIZE_HINTS, 0, kFields),
+                               nullptr));
+    if (reply && reply->format == 32) {
+        const auto length = std::min<std::size_t>(
+            static_cast<std::size_t>(xcb_get_property_value_length(reply.get())) / 4, kFields);
+        std::copy_n(static_cast<const std::uint32_t*>(xcb_get_property_value(reply.get())), length,
+                    hints.begin());
+    }
+    return hints;
+}
+
+void writeSizeLimits(xcb_connection_t* c, xcb_window_t window, SizeHints& hints, QSize least,
+                     QSize most) {
+    hints[kFlags] |= kMinSize | kMaxSize;
+    hints[kMinWidth] = static_cast<std::uint32_t>(least.width());
+    hints[kMinHeight] = static_cast<std::uint32_t>(least.height());
+    hints[kMaxWidth] = static_cast<std::uint32_t>(most.width());
+    hints[kMaxHeight] = static_cast<std::uint32_t>(most.height());
+    xcb_change_property(c, XCB_PROP_MODE_REPLACE, window, XCB_ATOM_WM_NORMAL_HINTS,
+                        XCB_ATOM_WM_SIZE_HINTS, 32, kFields, hints.data());
+}
+
 // The window manager's frame: the ancestor of `window` that is a child of the root, or the
 // window itself while it is undecorated.
 xcb_window_t frameOf(xcb_connection_t* c, xcb_window_t window) {
@@ -218,43 +251,52 @@ void setFixedBorder(const QWindow& window) {
     }
 }
 
-bool fixSizeForManager(const QWindow& window, QSize clientSize) {
+bool placeHeld(const QWindow& window, const QRect& client) {
     xcb_connection_t* c = xConnection();
     if (c == nullptr) {
         return false;
     }
-    // WM_SIZE_HINTS (ICCCM 4.1.2.3): flags, 4 obsolete fields, minimum and maximum width and
-    // height, ... The rest as Qt wrote it: the place, the gravity.
-    enum : std::uint32_t { kMinSize = 16, kMaxSize = 32 };
-    enum : std::size_t {
-        kFlags = 0,
-        kMinWidth = 5,
-        kMinHeight,
-        kMaxWidth,
-        kMaxHeight,
-        kFields = 18
-    };
     const auto id = static_cast<xcb_window_t>(window.winId());
-    std::array<std::uint32_t, kFields> hints{};
-    const Reply<xcb_get_property_reply_t> reply(xcb_get_property_reply(
-        c, xcb_get_property(c, 0, id, XCB_ATOM_WM_NORMAL_HINTS, XCB_ATOM_WM_SIZE_HINTS, 0, kFields),
-        nullptr));
-    if (reply && reply->format == 32) {
-        const auto length = std::min<std::size_t>(
-            static_cast<std::size_t>(xcb_get_property_value_length(reply.get())) / 4, kFields);
-        std::copy_n(static_cast<const std::uint32_t*>(xcb_get_property_value(reply.get())), length,
-                    hints.begin());
+    SizeHints hints = readSizeHints(c, id);
+    const double scale = window.devicePixelRatio();
+    const QRect device(qRound(client.x() * scale), qRound(client.y() * scale),
+                       qRound(client.width() * scale), qRound(client.height() * scale));
+    QSize least = device.size();
+    QSize most = device.size();
+    if ((hints[kFlags] & (kMinSize | kMaxSize)) == (kMinSize | kMaxSize)) {
+        least = least.boundedTo(
+            QSize(static_cast<int>(hints[kMinWidth]), static_cast<int>(hints[kMinHeight])));
+        most = most.expandedTo(
+            QSize(static_cast<int>(hints[kMaxWidth]), static_cast<int>(hints[kMaxHeight])));
     }
+    writeSizeLimits(c, id, hints, least, most);
+    // The window's own place under Qt's static gravity. kwin draws the frame anew for a fixed
+    // size only when asked for a size: the size is asked for also when it stays the same.
+    const std::array<std::uint32_t, 4> place{
+        static_cast<std::uint32_t>(device.x()), static_cast<std::uint32_t>(device.y()),
+        static_cast<std::uint32_t>(device.width()), static_cast<std::uint32_t>(device.height())};
+    xcb_configure_window(c, id,
+                         XCB_CONFIG_WINDOW_X | XCB_CONFIG_WINDOW_Y | XCB_CONFIG_WINDOW_WIDTH |
+                             XCB_CONFIG_WINDOW_HEIGHT,
+                         place.data());
+    xcb_flush(c);
+    return true;
+}
+
+bool holdSize(const QWindow& window, QSize clientSize) {
+    xcb_connection_t* c = xConnection();
+    if (c == nullptr) {
+        return false;
+    }
+    const auto id = static_cast<xcb_window_t>(window.winId());
     const QSize device = (QSizeF(clientSize) * window.devicePixelRatio()).toSize();
-    hints[kFlags] |= kMinSize | kMaxSize;
-    hints[kMinWidth] = hints[kMaxWidth] = static_cast<std::uint32_t>(device.width());
-    hints[kMinHeight] = hints[kMaxHeight] = static_cast<std::uint32_t>(device.height());
-    xcb_change_property(c, XCB_PROP_MODE_REPLACE, id, XCB_ATOM_WM_NORMAL_HINTS,
-                        XCB_ATOM_WM_SIZE_HINTS, 32, kFields, hints.data());
-    // kwin takes the fixed size into what it offers but draws the frame anew only when asked
-    // for a size: until then it shows the close button where the maximise button was.
-    const std::array<std::uint32_t, 2> size{hints[kMinWidth], hints[kMinHeight]};
-    xcb_configure_window(c, id, XCB_CONFIG_WINDOW_WIDTH | XCB_CONFIG_WINDOW_HEIGHT, size.data());
+    const Reply<xcb_get_geometry_reply_t> now(
+        xcb_get_geometry_reply(c, xcb_get_geometry(c, id), nullptr));
+    if (!now || QSize(now->width, now->height) != device) {
+        return false;
+    }
+    SizeHints hints = readSizeHints(c, id);
+    writeSizeLimits(c, id, hints, device, device);
     xcb_flush(c);
     return true;
 }

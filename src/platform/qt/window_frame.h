@@ -39,11 +39,19 @@ std::optional<QMarginsF> frameBeforeShow(const QWindow& window);
 // nothing without X11.
 void setFixedBorder(const QWindow& window);
 
-// Fixes the size of the window's client area for the window manager (WM_NORMAL_HINTS minimum =
-// maximum), in Qt's logical pixels; false without X11. Unlike Qt's own, this never resizes the
-// window: Qt would resize it to its idea of the window's geometry, which follows the X server
-// late, and move it back to where it was some steps ago.
-bool fixSizeForManager(const QWindow& window, QSize clientSize);
+// The window's size is fixed for the window manager (WM_NORMAL_HINTS minimum = maximum) from
+// before it is first mapped, so that a tiling manager floats it, and moves with each step. In
+// Qt's logical pixels; both false without X11, and both bypass Qt, which would write hints of its
+// own and resize the window to its idea of the geometry, which follows the X server late.
+//
+// placeHeld moves and resizes the client area, in one change with the limits: they are widened
+// to take the new size as well as the one they hold, then the request follows, flushed. A
+// manager constrains the request by the limits, and at once the window it has by new ones
+// (openbox does, at the old place): limits fixed at the new size would make it resize the window
+// first and move it after. holdSize fixes them at the size once the X server has the window at
+// it, that is once the manager has applied the request.
+bool placeHeld(const QWindow& window, const QRect& client);
+bool holdSize(const QWindow& window, QSize clientSize);
 
 // The client area for an outer rectangle, at least 1 x 1 (X11 windows cannot be empty). Halves
 // are rounded down here and up the other way, so that the outer rectangle of the client area
