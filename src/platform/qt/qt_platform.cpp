@@ -1,5 +1,7 @@
 #include "platform/qt/qt_platform.h"
 
+#include <QAbstractNativeEventFilter>
+#include <QCoreApplication>
 #include <QEvent>
 #include <QGuiApplication>
 #include <QLabel>
@@ -31,6 +33,8 @@ void exitAtOnce() {
     std::_Exit(0);
 }
 
+}  // namespace
+
 // Calls `changed` once for all that the windowing system has said of the window at once (a move,
 // a resize and an exposure often come together), in the event loop's next turn.
 class WindowWatch final : public QObject {
@@ -40,14 +44,18 @@ public:
         soon_.setInterval(0);
         QObject::connect(&soon_, &QTimer::timeout, std::move(changed));
     }
+    void changed() {
+        if (!soon_.isActive()) {
+            soon_.start();
+        }
+    }
 
 protected:
     bool eventFilter(QObject* watched, QEvent* event) override {
         const QEvent::Type type = event->type();
         if (event->spontaneous() &&
-            (type == QEvent::Move || type == QEvent::Resize || type == QEvent::Expose) &&
-            !soon_.isActive()) {
-            soon_.start();
+            (type == QEvent::Move || type == QEvent::Resize || type == QEvent::Expose)) {
+            changed();
         }
         return QObject::eventFilter(watched, event);
     }
@@ -55,8 +63,6 @@ protected:
 private:
     QTimer soon_;
 };
-
-}  // namespace
 
 QtPlatform::QtPlatform(QtPlatformOptions options)
     : options_(std::move(options)),
@@ -85,8 +91,8 @@ QtPlatform::QtPlatform(QtPlatformOptions options)
 QtPlatform::~QtPlatform() = default;
 
 void QtPlatform::reportWindow() {
-    // A minimised window has no place of its own to report.
-    if (window_->isMinimized()) {
+    // Not before the window manager has placed it; a minimised window has no place of its own.
+    if (!placedByManager_ || window_->isMinimized()) {
         return;
     }
     if (const auto now = framedWindow(*window_->windowHandle())) {
@@ -127,9 +133,23 @@ void QtPlatform::placeWindow(const PixelRect& outer) {
 }
 
 void QtPlatform::showWindow() {
-    window_->show();
     windowWatch_ = std::make_unique<WindowWatch>([this] { reportWindow(); });
-    window_->windowHandle()->installEventFilter(windowWatch_.get());
+    QWindow& handle = *window_->windowHandle();
+    handle.installEventFilter(windowWatch_.get());
+    // A window manager places a new window in steps (kwin frames it, then holds it at the
+    // height of its title bar): it is on the screen once the manager says it has placed it.
+    managerWatch_ = watchManager(
+        handle,
+        [this] {
+            placedByManager_ = true;
+            windowWatch_->changed();
+        },
+        [this] { windowWatch_->changed(); });
+    placedByManager_ = managerWatch_ == nullptr;
+    if (managerWatch_ != nullptr) {
+        QCoreApplication::instance()->installNativeEventFilter(managerWatch_.get());
+    }
+    window_->show();
 }
 
 void QtPlatform::minimiseWindow() {

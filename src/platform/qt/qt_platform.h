@@ -14,12 +14,13 @@
 #include "platform/launcher_events.h"
 #include "platform/platform.h"
 
-class QObject;
+class QAbstractNativeEventFilter;
 class QTimer;
 
 namespace kebo::qt {
 
 class LauncherWidget;
+class WindowWatch;
 
 struct QtPlatformOptions {
     // Where a paint program is looked for.
@@ -72,7 +73,9 @@ private:
     double twipsPerPixel_;
     LauncherEvents* launcher_ = nullptr;
     std::unique_ptr<LauncherWidget> window_;
-    std::unique_ptr<QObject> windowWatch_;
+    std::unique_ptr<WindowWatch> windowWatch_;
+    std::unique_ptr<QAbstractNativeEventFilter> managerWatch_;
+    bool placedByManager_ = false;
     // The window manager's frame as last reported; the client area is placed inside it.
     QMarginsF frame_;
     // The client size last asked for until the windowing system has it and it is held there.

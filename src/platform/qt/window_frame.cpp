@@ -2,6 +2,8 @@
 
 #include <xcb/xcb.h>
 
+#include <QAbstractNativeEventFilter>
+#include <QByteArray>
 #include <QSizeF>
 #include <QWindow>
 #include <algorithm>
@@ -10,6 +12,7 @@
 #include <cmath>
 #include <cstdint>
 #include <cstdlib>
+#include <functional>
 #include <memory>
 #include <optional>
 #include <string_view>
@@ -193,7 +196,83 @@ std::optional<std::pair<QRect, QMargins>> fromX11(const QWindow& window) {
                               outer.right() - inner.right(), outer.bottom() - inner.bottom())};
 }
 
+class ManagerWatch final : public QAbstractNativeEventFilter {
+public:
+    ManagerWatch(xcb_window_t window, xcb_atom_t extents, std::function<void()> placed,
+                 std::function<void()> framed)
+        : window_(window),
+          extents_(extents),
+          placed_(std::move(placed)),
+          framed_(std::move(framed)) {}
+
+    bool nativeEventFilter(const QByteArray& type, void* message, qintptr*) override {
+        if (type != "xcb_generic_event_t") {
+            return false;
+        }
+        const auto* event = static_cast<const xcb_generic_event_t*>(message);
+        // The server's notifications and those the manager sends itself (this bit) alike.
+        constexpr std::uint8_t kSent = 0x80;
+        switch (event->response_type & ~kSent) {
+            // The manager takes the window in: it puts it in its frame, or maps it.
+            case XCB_REPARENT_NOTIFY:
+                taken_ =
+                    taken_ ||
+                    reinterpret_cast<const xcb_reparent_notify_event_t*>(event)->window == window_;
+                break;
+            case XCB_MAP_NOTIFY:
+                taken_ = taken_ ||
+                         reinterpret_cast<const xcb_map_notify_event_t*>(event)->window == window_;
+                break;
+            // Configurations from before come from the program's own requests.
+            case XCB_CONFIGURE_NOTIFY:
+                if (taken_ &&
+                    reinterpret_cast<const xcb_configure_notify_event_t*>(event)->window ==
+                        window_) {
+                    placed_();
+                }
+                break;
+            case XCB_PROPERTY_NOTIFY: {
+                const auto* change = reinterpret_cast<const xcb_property_notify_event_t*>(event);
+                if (change->window == window_ && change->atom == extents_) {
+                    framed_();
+                }
+                break;
+            }
+            default:
+                break;
+        }
+        return false;
+    }
+
+private:
+    xcb_window_t window_;
+    xcb_atom_t extents_;
+    bool taken_ = false;
+    std::function<void()> placed_;
+    std::function<void()> framed_;
+};
+
 }  // namespace
+
+std::unique_ptr<QAbstractNativeEventFilter> watchManager(const QWindow& window,
+                                                         std::function<void()> placed,
+                                                         std::function<void()> framed) {
+    xcb_connection_t* c = xConnection();
+    if (c == nullptr || atomNamed(c, "_NET_SUPPORTING_WM_CHECK") == XCB_ATOM_NONE) {
+        return nullptr;
+    }
+    const Reply<xcb_get_property_reply_t> check(xcb_get_property_reply(
+        c,
+        xcb_get_property(c, 0, rootOf(c), atomNamed(c, "_NET_SUPPORTING_WM_CHECK"), XCB_ATOM_WINDOW,
+                         0, 1),
+        nullptr));
+    if (!check || xcb_get_property_value_length(check.get()) != 4) {
+        return nullptr;
+    }
+    return std::make_unique<ManagerWatch>(static_cast<xcb_window_t>(window.winId()),
+                                          atomNamed(c, "_NET_FRAME_EXTENTS", false),
+                                          std::move(placed), std::move(framed));
+}
 
 std::optional<FramedWindow> framedWindow(const QWindow& window) {
     if (xConnection() != nullptr) {

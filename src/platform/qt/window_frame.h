@@ -5,10 +5,13 @@
 #include <QMarginsF>
 #include <QRect>
 #include <QSize>
+#include <functional>
+#include <memory>
 #include <optional>
 
 #include "platform/twips.h"
 
+class QAbstractNativeEventFilter;
 class QWindow;
 
 namespace kebo::qt {
@@ -27,6 +30,17 @@ struct FramedWindow {
 // new frame. Elsewhere it is what Qt last heard. The frame is empty while the window is
 // undecorated.
 std::optional<FramedWindow> framedWindow(const QWindow& window);
+
+// What the X server says of the window manager's work on the window: `placed` at each
+// configuration of the window once the manager has taken it in (put it in its frame, or mapped
+// it), which only the manager makes (a program's requests are redirected to it): it has placed
+// the window in its frame, moved or resized it there, or told it where it is (ICCCM 4.1.5); kwin
+// frames a window first and holds it at the height of its title bar after. `framed` when it
+// announces the frame anew (_NET_FRAME_EXTENTS). Null without X11, or without a window manager (none announces itself),
+// where a window is placed once it is mapped.
+std::unique_ptr<QAbstractNativeEventFilter> watchManager(const QWindow& window,
+                                                         std::function<void()> placed,
+                                                         std::function<void()> framed);
 
 // The frame the window manager will put around the window, asked of it before the window is
 // first shown (_NET_REQUEST_FRAME_EXTENTS); nothing without X11 or a manager that answers. So the
