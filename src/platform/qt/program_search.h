@@ -13,9 +13,12 @@ namespace kebo::qt {
 // current directory is ever run.
 std::optional<std::string> findOnPath(std::string_view name, std::string_view searchPath);
 
-// "NOTEPAD.EXE": the first plain-text editor of a short fixed list found on `searchPath` (the
-// first of the list when none is); "mspaint.exe": kolourpaint; "paint.exe": mtpaint. Any other
-// name stands for itself.
+// The first plain-text editor of a short fixed list of common ones found on `searchPath`.
+std::optional<std::string> listedTextEditor(std::string_view searchPath);
+
+// "NOTEPAD.EXE": the desktop's default application for plain text, by its desktop file id, else
+// the listed text editor (the first of the list when none is found); "mspaint.exe": kolourpaint;
+// "paint.exe": mtpaint. Any other name stands for itself.
 std::string localProgramName(std::string_view programName, std::string_view searchPath);
 
 }  // namespace kebo::qt
