@@ -4,10 +4,11 @@
 #   1. a click and two answers start a launch; a picture of the window is taken while the red
 #      label shows; SIGTERM then ends the process at once with status 0;
 #   2. SIGHUP while a box is open ends the process at once with status 0;
-#   3. with WAYLAND_DISPLAY set beside DISPLAY, a whole launch starts the editor (a stub that
-#      records its environment) with the user's environment, not kebo's choice of QT_QPA_PLATFORM,
-#      and with a DESKTOP_STARTUP_ID that the startup message to the root window announced,
-#      dated when the editor was started, after the user's last answer.
+#   3. with WAYLAND_DISPLAY set beside DISPLAY, a whole launch starts the desktop's default editor
+#      for text/plain from its desktop entry (a stub that records its environment) with the
+#      user's environment, not kebo's choice of QT_QPA_PLATFORM, and with a DESKTOP_STARTUP_ID
+#      that the startup message to the root window announced, dated when the editor was started,
+#      after the user's last answer.
 # Usage: end_to_end.sh KEBO X_TOOL SCREENSHOT.png  (run under with-display)
 set -euo pipefail
 
@@ -54,13 +55,18 @@ wait_exit 2
 [ "$kebo_status" -eq 0 ] || fail "exit status $kebo_status after SIGHUP"
 window_exists "$box" && fail "the box is still there after SIGHUP"
 
-echo "== a launch starts the editor with the user's environment and a startup id"
+echo "== a launch starts the default editor with the user's environment and a startup id"
 previous_box=""
-mkdir "$work/bin"
+mkdir -p "$work/bin" "$work/config" "$work/data/applications" "$work/none"
 printf '#!/bin/sh\nenv >"%s.part" && mv "%s.part" "%s"\n' \
-    "$work/editor.env" "$work/editor.env" "$work/editor.env" >"$work/bin/gnome-text-editor"
-chmod +x "$work/bin/gnome-text-editor"
-start_kebo PATH="$work/bin:$PATH" WAYLAND_DISPLAY=kebo-test-no-such-display
+    "$work/editor.env" "$work/editor.env" "$work/editor.env" >"$work/bin/test-editor"
+chmod +x "$work/bin/test-editor"
+printf '[Default Applications]\ntext/plain=test-editor.desktop\n' >"$work/config/mimeapps.list"
+printf '[Desktop Entry]\nType=Application\nName=Test\nExec=test-editor %%U\nStartupNotify=true\n' \
+    >"$work/data/applications/test-editor.desktop"
+start_kebo PATH="$work/bin:$PATH" WAYLAND_DISPLAY=kebo-test-no-such-display \
+    XDG_CONFIG_HOME="$work/config" XDG_DATA_HOME="$work/data" \
+    XDG_CONFIG_DIRS="$work/none" XDG_DATA_DIRS="$work/none"
 wait_opened
 xdotool mousemove --window "$window" 150 50 click 1
 answer y

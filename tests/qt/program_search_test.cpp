@@ -6,6 +6,7 @@
 #include <QLocale>
 #include <chrono>
 #include <cstdio>
+#include <cstdlib>
 #include <filesystem>
 #include <fstream>
 #include <string>
@@ -47,19 +48,77 @@ TEST(FindOnPath, SearchesOnlyAbsoluteEntriesForExecutableFiles) {
     EXPECT_EQ(findOnPath("", path), std::nullopt);
 }
 
-TEST(ProgramName, EditorIsTheFirstOfTheListOnThePath) {
-    const TempDir root;
-    const fs::path bin = root.sub("bin");
-    // With no editor installed the first of the list is kept, which then fails to start with a
-    // message.
-    EXPECT_EQ(programName(Program::TextEditor, bin.string()), "gnome-text-editor");
-    writeStub(bin / "kate", root.path() / "ran");
-    EXPECT_EQ(programName(Program::TextEditor, bin.string()), "kate");
-    writeStub(bin / "gedit", root.path() / "ran");
-    EXPECT_EQ(programName(Program::TextEditor, bin.string()), "gedit");
+TEST(LocalProgramName, PaintProgramsHaveFixedNames) {
+    EXPECT_EQ(programName(Program::Paint, "/nonexistent"), "kolourpaint");
+    EXPECT_EQ(programName(Program::SimplePaint, "/nonexistent"), "mtpaint");
+}
 
-    EXPECT_EQ(programName(Program::Paint, bin.string()), "kolourpaint");
-    EXPECT_EQ(programName(Program::SimplePaint, bin.string()), "mtpaint");
+struct EditorCase {
+    const char* what;
+    // The desktop entry set as the default for text/plain (none when null), and its keys.
+    const char* entry;
+    const char* keys;
+    bool listedEditorsInstalled;  // kate and gedit
+    const char* program;          // the name the editor is known by
+    const char* started;          // with its arguments; "" for a failure
+};
+
+// GIO reads the desktop's configuration once a process: each case runs in a child process that
+// has not used it yet, with a private desktop and the stubs' folder as its PATH.
+TEST(StartTextEditor, TheDesktopsDefaultElseTheFirstListedEditor) {
+    const EditorCase cases[] = {
+        {"the default, from its Exec line without files", "editor.desktop",
+         "Exec=myeditor --new-window %U\n", true, "editor.desktop", "myeditor --new-window"},
+        {"no default", nullptr, "", true, "gedit", "gedit"},
+        {"no default and no editor", nullptr, "", false, "gnome-text-editor", ""},
+        {"a default whose program is missing", "editor.desktop", "Exec=not-installed\n", true,
+         "gedit", "gedit"},
+        {"kebo's entry as the default", "org.kebo.kebo.desktop", "Exec=myeditor\n", true, "gedit",
+         "gedit"},
+        {"kebo as the default's program", "editor.desktop", "Exec=kebo\n", true, "gedit", "gedit"},
+        {"a default that cannot start (no terminal)", "editor.desktop",
+         "Exec=myeditor\nTerminal=true\n", true, "editor.desktop", "gedit"},
+        {"...nor any listed editor", "editor.desktop", "Exec=myeditor\nTerminal=true\n", false,
+         "editor.desktop", ""},
+    };
+    for (const EditorCase& c : cases) {
+        SCOPED_TRACE(c.what);
+        const TempDir root;
+        const fs::path bin = root.sub("bin");
+        const fs::path marker = root.path() / "started";
+        for (const char* stub : {"myeditor", "kebo"}) {
+            writeStub(bin / stub, marker);
+        }
+        if (c.listedEditorsInstalled) {
+            writeStub(bin / "kate", marker);
+            writeStub(bin / "gedit", marker);
+        }
+        if (c.entry != nullptr) {
+            std::ofstream(root.sub("XDG_CONFIG_HOME") / "mimeapps.list")
+                << "[Default Applications]\ntext/plain=" << c.entry << "\n";
+            std::ofstream(root.sub("XDG_DATA_HOME/applications") / c.entry)
+                << "[Desktop Entry]\nType=Application\nName=Editor\n"
+                << c.keys;
+        }
+        EXPECT_EXIT(
+            {
+                test::usePrivateDesktop(root.path());
+                ::setenv("PATH", bin.c_str(), 1);
+                const std::string editor = programName(Program::TextEditor, bin.string());
+                const auto failure = startProgram(editor, bin.string());
+                std::fprintf(stderr, "\n%s %s\n", editor.c_str(),
+                             failure ? ("failed: " + *failure).c_str() : "started");
+                std::_Exit(0);
+            },
+            testing::ExitedWithCode(0),
+            std::string("\n") + c.program + (*c.started != '\0' ? " started" : " failed: .+"));
+        if (*c.started != '\0') {
+            EXPECT_EQ(test::waitForMarker(marker, std::chrono::seconds(10)),
+                      (bin / c.started).string());
+        } else {
+            EXPECT_FALSE(fs::exists(marker));
+        }
+    }
 }
 
 TEST(StartProgram, StartsTheProgramFoundOnThePathWithoutWaiting) {

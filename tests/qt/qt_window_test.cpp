@@ -472,6 +472,9 @@ TEST(QtWindow, OnlyTheEndOfTheSessionEndsTheProgram) {
 }  // namespace kebo
 
 int main(int argc, char** argv) {
+    // The launches start the listed editor's stub, not the machine's default editor.
+    const kebo::test::TempDir desktop;
+    kebo::test::usePrivateDesktop(desktop.path());
     const QApplication app(argc, argv);
     testing::InitGoogleTest(&argc, argv);
     return RUN_ALL_TESTS();

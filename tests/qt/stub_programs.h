@@ -36,20 +36,32 @@ private:
 };
 
 // An executable shell script that, once started (and once `go` exists, when given: it waits up to
-// 10 s for it), writes the name it was started under ($0) into `marker`, all at once.
+// 10 s for it), writes the name it was started under ($0) and its arguments into `marker`, all at
+// once, whatever PATH it is started with.
 inline void writeStub(const std::filesystem::path& file, const std::filesystem::path& marker,
                       const std::filesystem::path& go = {}) {
     {
         std::ofstream script(file);
-        script << "#!/bin/sh\n";
+        script << "#!/bin/sh\nPATH=/usr/bin:/bin\n";
         if (!go.empty()) {
             script << "for _ in $(seq 1000); do [ -e '" << go.string()
                    << "' ] && break; sleep 0.01; done\n";
         }
-        script << "printf '%s' \"$0\" > '" << marker.string() << ".part' && mv '" << marker.string()
-               << ".part' '" << marker.string() << "'\n";
+        script << "printf '%s' \"$0${*:+ $*}\" > '" << marker.string() << ".part' && mv '"
+               << marker.string() << ".part' '" << marker.string() << "'\n";
     }
     std::filesystem::permissions(file, std::filesystem::perms::owner_all);
+}
+
+// Points the desktop's configuration (the XDG base directories, where the MIME applications lists
+// and the desktop entries are) at empty folders under `root`, so that the machine's own default
+// applications stay out of the test. GIO reads them once a process, at its first use.
+inline void usePrivateDesktop(const std::filesystem::path& root) {
+    for (const char* name :
+         {"XDG_CONFIG_HOME", "XDG_CONFIG_DIRS", "XDG_DATA_HOME", "XDG_DATA_DIRS"}) {
+        std::filesystem::create_directories(root / name);
+        ::setenv(name, (root / name).c_str(), 1);
+    }
 }
 
 // What a stub wrote into `marker`, or "" when nothing came within `timeout`.

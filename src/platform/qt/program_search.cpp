@@ -5,6 +5,8 @@
 #include <array>
 #include <filesystem>
 
+#include "platform/qt/desktop_entry.h"
+
 namespace kebo::qt {
 
 namespace {
@@ -37,15 +39,22 @@ std::optional<std::string> findOnPath(std::string_view name, std::string_view se
     }
 }
 
+std::optional<std::string> listedTextEditor(std::string_view searchPath) {
+    for (const std::string_view editor : kTextEditors) {
+        if (findOnPath(editor, searchPath)) {
+            return std::string(editor);
+        }
+    }
+    return std::nullopt;
+}
+
 std::string programName(Program program, std::string_view searchPath) {
     switch (program) {
         case Program::TextEditor:
-            for (const std::string_view editor : kTextEditors) {
-                if (findOnPath(editor, searchPath)) {
-                    return std::string(editor);
-                }
+            if (std::optional<std::string> editor = defaultTextEditor()) {
+                return *editor;
             }
-            return std::string(kTextEditors.front());
+            return listedTextEditor(searchPath).value_or(std::string(kTextEditors.front()));
         case Program::Paint:
             return "kolourpaint";
         case Program::SimplePaint:

@@ -1,5 +1,5 @@
-// Which Linux programs stand for the launcher's Windows program names, and how a bare program
-// name is found on the search path.
+// Which Linux programs the launcher's programs are, and how a bare program name is found on the
+// search path.
 #pragma once
 
 #include <optional>
@@ -15,8 +15,12 @@ namespace kebo::qt {
 // current directory is ever run.
 std::optional<std::string> findOnPath(std::string_view name, std::string_view searchPath);
 
-// The text editor is the first of a short fixed list found on `searchPath` (the first of the list
-// when none is); paint is kolourpaint, the simple paint program mtpaint.
+// The first plain-text editor of a short fixed list of common ones found on `searchPath`.
+std::optional<std::string> listedTextEditor(std::string_view searchPath);
+
+// The text editor is the desktop's default application for plain text, by its desktop file id,
+// else the listed text editor (the first of the list when none is found); paint is kolourpaint,
+// the simple paint program mtpaint.
 std::string programName(Program program, std::string_view searchPath);
 
 }  // namespace kebo::qt
