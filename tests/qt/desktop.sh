@@ -46,7 +46,6 @@ drift() {
         END { dx = abs(2 * $1 + $3 - x2); dy = abs(2 * $2 + $4 - y2); print (dx > dy ? dx : dy) }'
 }
 work_area() { xprop -root _NET_WORKAREA | sed -n 's/.*= //; s/,//gp'; }
-work_area_changed() { [ "$(work_area)" != "$before" ]; }
 moved() {
     read_frame
     [ $((2 * frame_x + frame_w)) -lt 1000 ]
@@ -87,7 +86,7 @@ if [ -n "$panel" ]; then
     before=$(work_area)
     "$x_tool" panel "$panel" 40 &
     panel_pid=$!
-    wait_for 10 "the work area to change for the panel" work_area_changed
+    wait_for 10 "the work area to change for the panel" eval '[ "$(work_area)" != "$before" ]'
     read -r area_x area_y _ <<<"$(work_area)"
     [ "$panel $area_x $area_y" = "top 0 40" ] || [ "$panel $area_x $area_y" = "left 40 0" ] ||
         fail "the work area does not leave room for the panel: $(work_area)"

@@ -258,36 +258,29 @@ int startup(xcb_connection_t* c, int seconds) {
     const xcb_atom_t more = atom(c, "_NET_STARTUP_INFO");
     std::string message;
     bool ended = false;
-    const auto handle = [&](const xcb_generic_event_t* event) {
-        const auto* property = reinterpret_cast<const xcb_property_notify_event_t*>(event);
-        const auto* client = reinterpret_cast<const xcb_client_message_event_t*>(event);
-        if ((event->response_type & 0x7F) == XCB_PROPERTY_NOTIFY && property->atom == clock) {
-            std::printf("ready %u\n", property->time);
-            std::fflush(stdout);
-        } else if ((event->response_type & 0x7F) == XCB_CLIENT_MESSAGE &&
-                   (client->type == begin || client->type == more)) {
-            if (client->type == begin) {
-                message.clear();
-            }
-            const auto* piece = reinterpret_cast<const char*>(client->data.data8);
-            const std::size_t length = strnlen(piece, 20);
-            message.append(piece, length);
-            if (length < 20) {
-                std::printf("%s\n", message.c_str());
-                ended = true;
-            }
-        }
-    };
     const bool came = waitFor(seconds, "a startup message to the root window", [&] {
-        while (!ended) {
-            const auto event = xReply(xcb_poll_for_event(c));
-            if (!event) {
-                break;
+        for (auto event = xReply(xcb_poll_for_event(c)); event && !ended;
+             event = xReply(xcb_poll_for_event(c))) {
+            const auto* property = reinterpret_cast<xcb_property_notify_event_t*>(event.get());
+            const auto* client = reinterpret_cast<xcb_client_message_event_t*>(event.get());
+            if ((event->response_type & 0x7F) == XCB_PROPERTY_NOTIFY && property->atom == clock) {
+                std::printf("ready %u\n", property->time);
+                std::fflush(stdout);
+            } else if ((event->response_type & 0x7F) == XCB_CLIENT_MESSAGE &&
+                       (client->type == begin || client->type == more)) {
+                if (client->type == begin) {
+                    message.clear();
+                }
+                const auto* piece = reinterpret_cast<const char*>(client->data.data8);
+                message.append(piece, strnlen(piece, 20));
+                ended = strnlen(piece, 20) < 20;
             }
-            handle(event.get());
         }
         return ended || xcb_connection_has_error(c) != 0;
     });
+    if (ended) {
+        std::printf("%s\n", message.c_str());
+    }
     return !came ? 2 : ended ? 0 : fail("the X connection broke");
 }
 
