@@ -8,7 +8,8 @@
 #      the manager offers to minimise it and does so when asked, and the frame it draws anew when
 #      the window comes back is the one shown before;
 #   3. the manager's close request leads through the questions (Yes, Yes, No, No, Yes, OK) to the
-#      farewell: the window shrinks about its new centre, asks to be minimised, and kebo exits 0.
+#      farewell: the window shrinks about its new centre (where it is after the move, the
+#      minimise and the restore), asks to be minimised, and kebo exits 0.
 # It asserts what kebo and the manager decide, not how fast they are: under load a manager may
 # apply a step late, or not at all once kebo has ended.
 # With PANEL (top or left), a desktop's panel takes room along that edge first, and the work area
