@@ -24,6 +24,7 @@ fail() {
     echo "FAIL: $*" >&2
     exit 1
 }
+source "$(dirname "$0")/../qt/x_user.sh"
 
 echo "== build the package"
 # At the lowest priority, so that the tests beside it that wait on real time are served first.
@@ -83,18 +84,10 @@ err=$("$kebo" -platform xcb --frobnicate 2>&1 >/dev/null) || status=$?
 # Qt's own options reach Qt; the window's class is the one the desktop entry names.
 "$kebo" -platform xcb -display "$DISPLAY" &
 kebo_pid=$!
-window=""
-for _ in $(seq 100); do
-    window=$(xdotool search --onlyvisible --name '^ポムリナ$' 2>/dev/null | head -1 || true)
-    [ -n "$window" ] && break
-    sleep 0.1
-done
-[ -n "$window" ] || fail "no window ポムリナ"
-wm_class=$(xprop -id "$window" WM_CLASS | sed 's/.*, "\(.*\)"$/\1/')
+wait_for 10 "the window ポムリナ" window_titled ポムリナ
+wm_class=$(xprop -id "$found" WM_CLASS | sed 's/.*, "\(.*\)"$/\1/')
 grep -qx "StartupWMClass=$wm_class" "$desktop" || fail "the window's class $wm_class is not StartupWMClass"
 kill -TERM "$kebo_pid"
-status=0
-wait "$kebo_pid" || status=$?
-kebo_pid=""
-[ "$status" -eq 0 ] || fail "exit status $status after SIGTERM"
+wait_exit 5
+[ "$kebo_status" -eq 0 ] || fail "exit status $kebo_status after SIGTERM"
 echo "all passed"

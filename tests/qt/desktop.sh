@@ -5,8 +5,11 @@
 #      ends in the middle of the work area;
 #   2. at rest its size is fixed for the window manager (minimum = maximum, neither resize nor
 #      maximise offered): a resize asked through the manager leaves it as it was, a move is kept;
+#      the manager offers to minimise it and does so when asked, and the frame it draws anew when
+#      the window comes back is the one shown before;
 #   3. the manager's close request leads through the questions (Yes, Yes, No, No, Yes, OK) to the
-#      farewell: the window shrinks about its new centre, asks to be minimised, and kebo exits 0.
+#      farewell: the window shrinks about its new centre (where it is after the move, the
+#      minimise and the restore), asks to be minimised, and kebo exits 0.
 # It asserts what kebo and the manager decide, not how fast they are: under load a manager may
 # apply a step late, or not at all once kebo has ended.
 # With PANEL (top or left), a desktop's panel takes room along that edge first, and the work area
@@ -43,13 +46,21 @@ drift() {
         NR == 1 { x2 = 2 * $1 + $3; y2 = 2 * $2 + $4 }
         END { dx = abs(2 * $1 + $3 - x2); dy = abs(2 * $2 + $4 - y2); print (dx > dy ? dx : dy) }'
 }
-hints() { xprop -id "$window" WM_NORMAL_HINTS _NET_WM_ALLOWED_ACTIONS; }
 work_area() { xprop -root _NET_WORKAREA | sed -n 's/.*= //; s/,//gp'; }
+moved() {
+    read_frame
+    [ $((2 * frame_x + frame_w)) -lt 1000 ]
+}
+active() { xprop -root _NET_ACTIVE_WINDOW | grep -qw "$(printf '%#x' "$window")"; }
+in_state() { xprop -id "$window" WM_STATE | grep -q "window state: $1"; }
+# Whether the title bar shows as in picture $1.
+title_as() { "$x_tool" title "$window" "$work/title.png" && cmp -s "$1" "$work/title.png"; }
 
-# What the user asks of the window manager: resize W H, move X Y or close. i3 and sway take
-# their own commands (i3 applies a pager's resize request unconstrained, sway knows none). sway's
-# resize command ignores the window's size hints, unlike its resize with the mouse, which a
-# headless sway cannot be given: there is no resize to try (status 1).
+# What the user asks of the window manager: resize W H, move X Y, minimise, restore or close. i3
+# and sway take their own commands (i3 applies a pager's resize request unconstrained, sway knows
+# none); neither minimises. sway's resize command ignores the window's size hints, unlike its
+# resize with the mouse, which a headless sway cannot be given. What a manager does not do has
+# status 1.
 manager() {
     if [ -n "${SWAYSOCK:-}" ]; then
         local -A command=([move]="move position ${2:-} px ${3:-} px" [close]=kill)
@@ -58,10 +69,14 @@ manager() {
     elif xprop -root I3_SOCKET_PATH 2>/dev/null | grep -q '"'; then
         local -A command=([resize]="resize set ${2:-} px ${3:-} px"
             [move]="move position ${2:-} px ${3:-} px" [close]=kill)
+        [ -n "${command[$1]:-}" ] || return 1
         i3-msg "[id=$window] ${command[$1]}" >/dev/null
+    elif [ "$1" = minimise ]; then
+        # The request a program sends, which wmctrl does not.
+        xdotool windowminimize "$window"
     else
         local -A request=([resize]="-r $window -e 0,-1,-1,${2:-},${3:-}"
-            [move]="-r $window -e 0,${2:-},${3:-},-1,-1" [close]="-c $window")
+            [move]="-r $window -e 0,${2:-},${3:-},-1,-1" [restore]="-a $window" [close]="-c $window")
         # shellcheck disable=SC2086 # the request's words
         wmctrl -i ${request[$1]}
     fi
@@ -72,10 +87,7 @@ if [ -n "$panel" ]; then
     before=$(work_area)
     "$x_tool" panel "$panel" 40 &
     panel_pid=$!
-    for _ in $(seq 200); do
-        [ "$(work_area)" != "$before" ] && break
-        sleep 0.05
-    done
+    wait_for 10 "the work area to change for the panel" eval '[ "$(work_area)" != "$before" ]'
     read -r area_x area_y _ <<<"$(work_area)"
     [ "$panel $area_x $area_y" = "top 0 40" ] || [ "$panel $area_x $area_y" = "left 40 0" ] ||
         fail "the work area does not leave room for the panel: $(work_area)"
@@ -94,7 +106,7 @@ echo "opened to ${frame_w}x${frame_h} px, client ${client_w}x${client_h} px, in"
     fail "outer width ${frame_w} px, not 318 (4770 twips)"
 # From the smallest window the manager allows, each tick adds 50 twips of height until the width
 # reaches 4700 twips: from a one-pixel client in a thin frame, 47 ticks and 2350 twips (157 px).
-read -r least_w least_h < <("$x_tool" smallest)
+read -r least_w least_h < <("$x_tool" smallest) || fail "no smallest window (x_tool smallest)"
 read -r left right < <(xprop -id "$window" _NET_FRAME_EXTENTS |
     sed -n 's/.*= \([0-9]*\), \([0-9]*\),.*/\1 \2/p') || true
 ticks=$(((4700 - 15 * (least_w + ${left:-0} + ${right:-0}) + 99) / 100))
@@ -119,32 +131,42 @@ echo "centre off the work area's by ${off_x2},${off_y2} half pixels"
     fail "the window ended ${off_x2},${off_y2} half pixels off the work area's centre"
 
 echo "== at rest"
-hints >"$work/hints"
+# (Its size is fixed: wait_opened waited for that.)
+xprop -id "$window" WM_NORMAL_HINTS _NET_WM_ALLOWED_ACTIONS >"$work/hints"
 sed 's/^/  /' "$work/hints"
-minimum=$(sed -n 's/.*minimum size: //p' "$work/hints")
-[ -n "$minimum" ] && [ "$minimum" = "$(sed -n 's/.*maximum size: //p' "$work/hints")" ] ||
-    fail "the size is not fixed for the window manager"
 grep -Eq '_NET_WM_ACTION_(RESIZE|MAXIMIZE)' "$work/hints" &&
     fail "the window manager offers to resize or maximise the window"
+# A manager handles its requests in order: once the move has been applied, so has the resize.
 rest="$frame_w $frame_h"
-if manager resize 600 400; then
-    wait_opened
-    [ "$frame_w $frame_h" = "$rest" ] || fail "resized through the manager to ${frame_w}x${frame_h}"
-else
-    echo "no resize through this manager to try"
-fi
+manager resize 600 400 || echo "no resize through this manager to try"
 manager move 200 150
-wait_opened
-[ "$frame_w $frame_h" = "$rest" ] || fail "moved, the window became ${frame_w}x${frame_h}"
-[ $((2 * frame_x + frame_w)) -lt 1000 ] || fail "the window was not moved: ${frame_x},${frame_y}"
+wait_for 10 "the window to move" moved
+[ "$frame_w $frame_h" = "$rest" ] || fail "resized through the manager to ${frame_w}x${frame_h}"
 echo "moved to ${frame_x},${frame_y}, still ${frame_w}x${frame_h}"
+# The frame shown at rest, the active window's, is the one the manager draws anew once the
+# window comes back (kwin draws the frame of a window fixed in size anew only when asked).
+if manager restore; then
+    grep -q _NET_WM_ACTION_MINIMIZE "$work/hints" || fail "the window manager offers no minimise"
+    wait_for 10 "the window to be active" active
+    "$x_tool" title "$window" "$work/rest.png" || fail "no picture of the title bar"
+    manager minimise
+    wait_for 10 "the window manager to minimise the window" in_state Iconic
+    manager restore
+    wait_for 10 "the window manager to restore the window" in_state Normal
+    wait_for 10 "the title bar to show as before the minimise" title_as "$work/rest.png"
+    read_frame
+    [ "$frame_w $frame_h" = "$rest" ] || fail "restored to ${frame_w}x${frame_h}"
+    echo "minimised and restored through the manager, at ${frame_x},${frame_y}"
+else
+    echo "no minimise through this manager to try"
+fi
 
 echo "== the close request and the farewell"
 manager close
 for key in y y n n y; do answer "$key"; done
 "$x_tool" watch "$window" >"$work/farewell" &
 watch_pid=$!
-until grep -q ready "$work/farewell"; do sleep 0.01; done
+wait_for 10 "x_tool watch to be ready" grep -q ready "$work/farewell"
 answer Return
 wait_exit 10
 wait "$watch_pid" || true

@@ -14,13 +14,17 @@
 //                              and "<ms> exit STATUS" once the program has ended, then exits
 //   x_tool grab WINDOW FILE    saves a PNG of the window with its frame, waiting (up to 10 s)
 //                              for a moment when red text is visible in it
-//   x_tool startup             prints "ready <the X server's time>", then the first
-//                              startup-notification message sent to the root window, and exits
+//   x_tool title WINDOW FILE   saves a PNG of the frame above the window: its title bar
+//   x_tool startup SECONDS     prints "ready <the X server's time>", then the first
+//                              startup-notification message sent to the root window, and exits;
+//                              fails when none comes within SECONDS
 //   x_tool smallest            shows a window of a fixed 1 x 1 pixels and prints the size
 //                              "width height" the window manager gives it: the smallest it allows
 //   x_tool panel top|left SIZE a desktop's panel: a dock window along that edge of the screen,
 //                              SIZE pixels thick, that keeps the room from other windows; until
 //                              ended
+// A wait that has not ended by its deadline fails with "FAIL: x_tool waited N s for WHAT", as the
+// scripts' wait_for does (tests/lib/wait.sh).
 // <ms> is the system clock in milliseconds since 1970, the clock of bash's EPOCHREALTIME, so that
 // a script can put its own moments beside these.
 #include <xcb/xcb.h>
@@ -65,6 +69,20 @@ using Connection = std::unique_ptr<xcb_connection_t, Disconnect>;
 int fail(const char* message) {
     std::fprintf(stderr, "x_tool: %s\n", message);
     return 2;
+}
+
+// Tries `done` every 10 ms until it is true; false, with a FAIL line, after `seconds`.
+template <typename Done>
+bool waitFor(int seconds, const char* what, Done done) {
+    const auto deadline = std::chrono::steady_clock::now() + std::chrono::seconds(seconds);
+    while (!done()) {
+        if (std::chrono::steady_clock::now() >= deadline) {
+            std::fprintf(stderr, "FAIL: x_tool waited %d s for %s\n", seconds, what);
+            return false;
+        }
+        QThread::msleep(10);
+    }
+    return true;
 }
 
 xcb_atom_t atom(xcb_connection_t* c, std::string_view name) {
@@ -228,7 +246,7 @@ int launch(xcb_connection_t* c, char** command) {
 
 // A launcher sends a startup message to the root window in pieces of 20 bytes, the first as
 // _NET_STARTUP_INFO_BEGIN, the rest as _NET_STARTUP_INFO; a zero byte ends it.
-int startup(xcb_connection_t* c) {
+int startup(xcb_connection_t* c, int seconds) {
     const xcb_window_t root = rootOf(c);
     const std::uint32_t propertyChanges = XCB_EVENT_MASK_PROPERTY_CHANGE;
     xcb_change_window_attributes(c, root, XCB_CW_EVENT_MASK, &propertyChanges);
@@ -239,28 +257,31 @@ int startup(xcb_connection_t* c) {
     const xcb_atom_t begin = atom(c, "_NET_STARTUP_INFO_BEGIN");
     const xcb_atom_t more = atom(c, "_NET_STARTUP_INFO");
     std::string message;
-    while (auto* raw = xcb_wait_for_event(c)) {
-        auto event = xReply(raw);
-        const auto* property = reinterpret_cast<xcb_property_notify_event_t*>(event.get());
-        const auto* client = reinterpret_cast<xcb_client_message_event_t*>(event.get());
-        if ((event->response_type & 0x7F) == XCB_PROPERTY_NOTIFY && property->atom == clock) {
-            std::printf("ready %u\n", property->time);
-            std::fflush(stdout);
-        } else if ((event->response_type & 0x7F) == XCB_CLIENT_MESSAGE &&
-                   (client->type == begin || client->type == more)) {
-            if (client->type == begin) {
-                message.clear();
-            }
-            const auto* piece = reinterpret_cast<const char*>(client->data.data8);
-            const std::size_t length = strnlen(piece, 20);
-            message.append(piece, length);
-            if (length < 20) {
-                std::printf("%s\n", message.c_str());
-                return 0;
+    bool ended = false;
+    const bool came = waitFor(seconds, "a startup message to the root window", [&] {
+        for (auto event = xReply(xcb_poll_for_event(c)); event && !ended;
+             event = xReply(xcb_poll_for_event(c))) {
+            const auto* property = reinterpret_cast<xcb_property_notify_event_t*>(event.get());
+            const auto* client = reinterpret_cast<xcb_client_message_event_t*>(event.get());
+            if ((event->response_type & 0x7F) == XCB_PROPERTY_NOTIFY && property->atom == clock) {
+                std::printf("ready %u\n", property->time);
+                std::fflush(stdout);
+            } else if ((event->response_type & 0x7F) == XCB_CLIENT_MESSAGE &&
+                       (client->type == begin || client->type == more)) {
+                if (client->type == begin) {
+                    message.clear();
+                }
+                const auto* piece = reinterpret_cast<const char*>(client->data.data8);
+                message.append(piece, strnlen(piece, 20));
+                ended = strnlen(piece, 20) < 20;
             }
         }
+        return ended || xcb_connection_has_error(c) != 0;
+    });
+    if (ended) {
+        std::printf("%s\n", message.c_str());
     }
-    return fail("the X connection broke");
+    return !came ? 2 : ended ? 0 : fail("the X connection broke");
 }
 
 int smallest(xcb_connection_t* c) {
@@ -279,22 +300,19 @@ int smallest(xcb_connection_t* c) {
                         XCB_ATOM_WM_SIZE_HINTS, 32, hints.size(), hints.data());
     xcb_map_window(c, window);
     xcb_flush(c);
-    // Framed and shown, then a moment for the manager's own constraints.
-    for (int i = 0; i < 500; ++i) {
+    const bool shown = waitFor(5, "the window manager to show a window", [&] {
         auto a = xReply(
             xcb_get_window_attributes_reply(c, xcb_get_window_attributes(c, window), nullptr));
-        if (a && a->map_state == XCB_MAP_STATE_VIEWABLE) {
-            QThread::msleep(200);
-            const auto client = clientGeometry(c, window);
-            if (!client) {
-                break;
-            }
-            std::printf("%d %d\n", client->width, client->height);
-            return 0;
-        }
-        QThread::msleep(10);
+        return a && a->map_state == XCB_MAP_STATE_VIEWABLE;
+    });
+    // Framed and shown, then a moment for the manager's own constraints.
+    QThread::msleep(200);
+    const auto client = clientGeometry(c, window);
+    if (!shown || !client) {
+        return fail("no window of the smallest size");
     }
-    return fail("the window manager did not show the window");
+    std::printf("%d %d\n", client->width, client->height);
+    return 0;
 }
 
 // A dock along the top or the left edge of the screen, `size` pixels thick, that keeps that
@@ -347,35 +365,36 @@ int countPureRed(const QImage& image) {
     return count;
 }
 
-int grab(int argc, char** argv, xcb_connection_t* c, xcb_window_t window, const char* file) {
-    const QGuiApplication app(argc, argv);
+// A picture of the window with its frame, or of the frame above the window only.
+QImage picture(xcb_connection_t* c, xcb_window_t window, bool titleOnly) {
+    const auto r = frameGeometry(c, window);
+    const auto client = clientGeometry(c, window);
+    if (!r || !client) {
+        return {};
+    }
+    return QGuiApplication::primaryScreen()
+        ->grabWindow(0, r->x, r->y, r->width, titleOnly ? client->y - r->y : r->height)
+        .toImage();
+}
+
+int grab(xcb_connection_t* c, xcb_window_t window, const char* file) {
     constexpr int kEnoughRedPixels = 100;
     QImage image;
-    for (int attempt = 0; attempt < 200; ++attempt) {
-        const auto r = frameGeometry(c, window);
-        if (!r) {
-            return fail("no such window");
-        }
-        image = QGuiApplication::primaryScreen()
-                    ->grabWindow(0, r->x, r->y, r->width, r->height)
-                    .toImage();
-        if (countPureRed(image) >= kEnoughRedPixels) {
-            return image.save(file) ? 0 : fail("cannot write the picture");
-        }
-        QThread::msleep(50);
-    }
-    image.save(file);
-    return fail("no red text appeared in the window (the last picture is saved)");
+    const bool red = waitFor(10, "red text in the window", [&] {
+        image = picture(c, window, false);
+        return !image.isNull() && countPureRed(image) >= kEnoughRedPixels;
+    });
+    return image.save(file) && red ? 0 : fail("no picture with red text (the last one is saved)");
 }
 
 }  // namespace
 
 int main(int argc, char** argv) {
     const std::string_view command = argc > 1 ? argv[1] : "";
-    if (argc < 3 && command != "startup" && command != "smallest") {
+    if (argc < 3 && command != "smallest") {
         return fail(
-            "usage: x_tool frame|watch|grab WINDOW [FILE], x_tool launch PROGRAM [ARGUMENT...], "
-            "x_tool startup|smallest, x_tool panel top|left SIZE");
+            "usage: x_tool frame|watch|grab|title WINDOW [FILE], x_tool launch PROGRAM "
+            "[ARGUMENT...], x_tool startup SECONDS, x_tool smallest, x_tool panel top|left SIZE");
     }
     const Connection connection(xcb_connect(nullptr, nullptr));
     xcb_connection_t* c = connection.get();
@@ -383,7 +402,7 @@ int main(int argc, char** argv) {
         return fail("cannot open the display");
     }
     if (command == "startup") {
-        return startup(c);
+        return startup(c, std::atoi(argv[2]));
     }
     if (command == "smallest") {
         return smallest(c);
@@ -401,8 +420,13 @@ int main(int argc, char** argv) {
     if (command == "watch") {
         return watch(c, window);
     }
-    if (command == "grab" && argc == 4) {
-        return grab(argc, argv, c, window, argv[3]);
+    if ((command == "grab" || command == "title") && argc == 4) {
+        const QGuiApplication app(argc, argv);
+        if (command == "grab") {
+            return grab(c, window, argv[3]);
+        }
+        const QImage image = picture(c, window, true);
+        return !image.isNull() && image.save(argv[3]) ? 0 : fail("no picture of the title bar");
     }
     return fail("unknown command");
 }

@@ -10,35 +10,26 @@ declare -F fail >/dev/null || fail() {
     [ -s "$work/stderr" ] && sed 's/^/  kebo: /' "$work/stderr" >&2
     exit 1
 }
+source "$(dirname "${BASH_SOURCE[0]}")/../lib/wait.sh"
 
-now_ms() {
-    local us=${EPOCHREALTIME/[.,]/}
-    echo $((us / 1000))
-}
-
-# Waits up to $1 seconds for the first visible window titled $2 other than $3; prints its id.
-wait_window() {
-    local deadline=$(($(now_ms) + $1 * 1000)) id
-    while [ "$(now_ms)" -lt "$deadline" ]; do
-        id=$(xdotool search --onlyvisible --name "^$2\$" 2>/dev/null | grep -vx "${3:-none}" |
-            head -1 || true)
-        [ -n "$id" ] && { echo "$id"; return 0; }
-        sleep 0.02
-    done
-    return 1
+# Whether there is a visible window titled $1 other than $2; sets `found` to the first.
+window_titled() {
+    found=$(xdotool search --onlyvisible --name "^$1\$" 2>/dev/null | grep -vx "${2:-none}" |
+        head -1 || true)
+    [ -n "$found" ]
 }
 
 window_exists() { xdotool getwindowname "$1" >/dev/null 2>&1; }
+window_gone() { ! window_exists "$1"; }
+kebo_ended() { ! kill -0 "$kebo_pid" 2>/dev/null; }
 
 # Answers the next message box, coming within $2 seconds (10 by default), with a key: y (Yes),
 # n (No) or Return (the default button).
 answer() {
-    local box
-    box=$(wait_window "${2:-10}" KEBO "${previous_box:-none}") || fail "no message box to answer $1"
-    xdotool windowactivate --sync "$box" key "$1" 2>/dev/null || true
-    for _ in $(seq 500); do window_exists "$box" || break; sleep 0.01; done
-    window_exists "$box" && fail "the message box stayed after $1"
-    previous_box=$box
+    wait_for "${2:-10}" "a message box to answer $1" window_titled KEBO "${previous_box:-none}"
+    previous_box=$found
+    xdotool windowactivate --sync "$found" key "$1" 2>/dev/null || true
+    wait_for 5 "the message box to go after $1" window_gone "$found"
 }
 
 # Closes window $1 as the user does with Alt+F4, the window manager's own close binding: it sends
@@ -48,18 +39,14 @@ answer() {
 close_window() {
     for _ in 1 2 3; do
         xdotool windowactivate --sync "$1" key alt+F4
-        wait_window 3 KEBO >/dev/null && return 0
+        poll_until 3 window_titled KEBO && return 0
     done
-    fail "no question after Alt+F4"
+    fail "no question after Alt+F4, pressed three times"
 }
 
 # Waits up to $1 seconds for kebo to exit; sets kebo_status.
 wait_exit() {
-    local deadline=$(($(now_ms) + $1 * 1000))
-    while kill -0 "$kebo_pid" 2>/dev/null; do
-        [ "$(now_ms)" -lt "$deadline" ] || fail "kebo still runs after $1 s"
-        sleep 0.01
-    done
+    wait_for "$1" "kebo to exit" kebo_ended
     kebo_status=0
     wait "$kebo_pid" || kebo_status=$?
     kebo_pid=""
@@ -69,26 +56,34 @@ wait_exit() {
 start_kebo() {
     env LANGUAGE=ja "$@" "$kebo" 2>"$work/stderr" &
     kebo_pid=$!
-    window=$(wait_window 10 ポムリナ) || fail "no window ポムリナ"
+    wait_for 10 "the window ポムリナ" window_titled ポムリナ
+    window=$found
 }
 
-# Waits until the window has its opened width (318 px, 4770 twips, give or take one) and its
-# frame has kept its geometry for 300 ms; sets frame_x, frame_y, frame_w, frame_h and the window's
-# own client_x, client_y, client_w, client_h.
+# Reads the window's outer geometry with its frame into frame_x, frame_y, frame_w, frame_h and
+# its own into client_x, client_y, client_w, client_h.
+read_frame() {
+    read -r frame_x frame_y frame_w frame_h client_x client_y client_w client_h \
+        < <("$x_tool" frame "$window") || fail "x_tool frame $window failed"
+}
+
+# Whether the window has opened: its outer width is 318 px (4770 twips, give or take one), its
+# size is fixed for the window manager, as it is at rest only, and its frame has kept its
+# geometry for 300 ms (a manager may still place the frame).
+opened() {
+    local last=$frame
+    read_frame
+    frame="$frame_x $frame_y $frame_w $frame_h"
+    [ "$frame" = "$last" ] || stable_since=$(now_ms)
+    [ "$frame_w" -ge 317 ] && size_fixed && [ $(($(now_ms) - stable_since)) -ge 300 ]
+}
+size_fixed() {
+    local hints minimum
+    hints=$(xprop -id "$window" WM_NORMAL_HINTS)
+    minimum=$(sed -n 's/.*minimum size: //p' <<<"$hints")
+    [ -n "$minimum" ] && [ "$minimum" = "$(sed -n 's/.*maximum size: //p' <<<"$hints")" ]
+}
 wait_opened() {
-    local last="" stable_since deadline=$(($(now_ms) + 20000))
-    stable_since=$(now_ms)
-    while [ "$(now_ms)" -lt "$deadline" ]; do
-        local geometry
-        geometry=$("$x_tool" frame "$window")
-        if [ "$geometry" != "$last" ]; then
-            last=$geometry
-            stable_since=$(now_ms)
-        elif [ $(($(now_ms) - stable_since)) -ge 300 ] &&
-            [ "$(cut -d' ' -f3 <<<"$last")" -ge 317 ]; then
-            break
-        fi
-        sleep 0.01
-    done
-    read -r frame_x frame_y frame_w frame_h client_x client_y client_w client_h <<<"$last"
+    frame="" stable_since=$(now_ms)
+    wait_for 20 "the window to open to 318 px and keep its size" opened
 }
