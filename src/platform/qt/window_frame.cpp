@@ -172,6 +172,23 @@ std::optional<std::pair<QRect, QMargins>> fromX11(const QWindow& window) {
         return std::nullopt;
     }
     const QRect inner(place->dst_x, place->dst_y, size->width, size->height);
+    const xcb_window_t frame = frameOf(c, client);
+    QRect outer = inner;
+    if (frame != client) {
+        const Reply<xcb_get_geometry_reply_t> box(
+            xcb_get_geometry_reply(c, xcb_get_geometry(c, frame), nullptr));
+        if (!box) {
+            return std::nullopt;
+        }
+        outer = QRect(box->x, box->y, box->width + 2 * box->border_width,
+                      box->height + 2 * box->border_width);
+    }
+    // A frame that does not hold the whole window is being animated: openbox shrinks it toward
+    // the taskbar and back when the window is minimised and restored, and tells the window
+    // nothing when it is done. Where it was is where it comes back to.
+    if (!outer.contains(inner)) {
+        return std::nullopt;
+    }
     if (const auto extents = announcedExtents(c, client)) {
         return std::pair{inner.marginsAdded(*extents), *extents};
     }
@@ -180,17 +197,6 @@ std::optional<std::pair<QRect, QMargins>> fromX11(const QWindow& window) {
     if (framesAnnounced) {
         return std::nullopt;
     }
-    const xcb_window_t frame = frameOf(c, client);
-    if (frame == client) {
-        return std::pair{inner, QMargins()};
-    }
-    const Reply<xcb_get_geometry_reply_t> box(
-        xcb_get_geometry_reply(c, xcb_get_geometry(c, frame), nullptr));
-    if (!box) {
-        return std::nullopt;
-    }
-    const QRect outer(box->x, box->y, box->width + 2 * box->border_width,
-                      box->height + 2 * box->border_width);
     return std::pair{outer,
                      QMargins(inner.left() - outer.left(), inner.top() - outer.top(),
                               outer.right() - inner.right(), outer.bottom() - inner.bottom())};
