@@ -70,6 +70,8 @@ TEST(OpeningAnimation, GrowsAboutTheCentreOfTheWorkAreaInOneWindowChangeATick) {
         {.twipsPerPixel = 9, .frame = kNoFrame, .reportLagMs = 25},
         // A second monitor right of the first, below a panel.
         {.twipsPerPixel = 15, .workArea = {1280, 24, 1920, 1056}, .frame = {}},
+        // Framed only once shown: centred again at the size it then has.
+        {.twipsPerPixel = 15, .frame = {}, .frameAddedAtShow = true},
     };
     for (const SimConfig& config : configs) {
         SimulatedProgram program(config);
@@ -80,7 +82,10 @@ TEST(OpeningAnimation, GrowsAboutTheCentreOfTheWorkAreaInOneWindowChangeATick) {
         const int startX2 = centreX2(), startY2 = centreY2();
         EXPECT_NEAR(startX2, 2 * config.workArea.left + config.workArea.width, 1);
         EXPECT_NEAR(startY2, 2 * config.workArea.top + config.workArea.height, 1);
+        // Shrunk and centred at load, and centred again when framed late; a rectangle the window
+        // has already is not asked for again.
         const int changesAtShow = p.windowChanges();
+        EXPECT_EQ(changesAtShow, config.frameAddedAtShow ? 3 : 2);
         int ticks = 0;
         while (program.launcher.interval(Animation::Opening) != 0) {
             p.advance(kShortestTimerPeriodMs);

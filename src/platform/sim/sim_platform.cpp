@@ -16,7 +16,7 @@ struct ProgramEnded {};
 SimPlatform::SimPlatform(SimConfig config)
     : config_(std::move(config)), nowMs_(config_.clockStartMs) {
     // The window as loaded: its initial client area in its frame.
-    const FrameMargins& frame = config_.frame;
+    const FrameMargins frame = this->frame();
     window_ = {0, 0,
                twipsToPixels(window::kInitialClientWidth, config_.twipsPerPixel) + frame.left +
                    frame.right,
@@ -147,9 +147,13 @@ int SimPlatform::timerPeriod(Animation animation) const {
     return timers_[static_cast<std::size_t>(animation)].periodMs;
 }
 
+FrameMargins SimPlatform::frame() const {
+    return shown_ || !config_.frameAddedAtShow ? config_.frame : FrameMargins{0, 0, 0, 0};
+}
+
 void SimPlatform::placeWindow(const PixelRect& outer) {
     ++windowChanges_;
-    const FrameMargins& frame = config_.frame;
+    const FrameMargins frame = this->frame();
     window_ = {outer.left, outer.top,
                std::max({outer.width, config_.minOuterWidthPx, frame.left + frame.right}),
                std::max({outer.height, config_.minOuterHeightPx, frame.top + frame.bottom})};
@@ -158,6 +162,11 @@ void SimPlatform::placeWindow(const PixelRect& outer) {
 
 void SimPlatform::showWindow() {
     shown_ = true;
+    if (config_.frameAddedAtShow) {
+        const FrameMargins& f = config_.frame;
+        window_ = {window_.left - f.left, window_.top - f.top, window_.width + f.left + f.right,
+                   window_.height + f.top + f.bottom};
+    }
     report(event::WindowReported{window_});
 }
 

@@ -49,6 +49,9 @@ struct SimConfig {
     // The work area: the screen without the desktop's panels.
     PixelRect workArea{0, 0, 1024, 768};
     FrameMargins frame;
+    // Put around the window only once it is shown, as an X11 window manager does, which keeps the
+    // window where it was and the frame grows around it.
+    bool frameAddedAtShow = false;
     // The smallest outer size the windowing system keeps; a window is never smaller than its
     // frame either.
     int minOuterWidthPx = 0;
@@ -169,6 +172,7 @@ private:
         bool ofTheShownWindow;
     };
 
+    FrameMargins frame() const;
     void deliver(const LauncherEvent& event);
     // Delivers the earliest report or tick due at or before `limitMs`; false when there is none.
     bool fireNextUpTo(std::int64_t limitMs);
