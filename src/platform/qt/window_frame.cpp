@@ -204,9 +204,10 @@ std::optional<std::pair<QRect, QMargins>> fromX11(const QWindow& window) {
 
 class ManagerWatch final : public QAbstractNativeEventFilter {
 public:
-    ManagerWatch(xcb_window_t window, xcb_atom_t extents, std::function<void()> placed,
-                 std::function<void()> framed)
-        : window_(window),
+    ManagerWatch(xcb_connection_t* connection, xcb_window_t window, xcb_atom_t extents,
+                 std::function<void()> placed, std::function<void()> framed)
+        : connection_(connection),
+          window_(window),
           extents_(extents),
           placed_(std::move(placed)),
           framed_(std::move(framed)) {}
@@ -219,24 +220,31 @@ public:
         // The server's notifications and those the manager sends itself (this bit) alike.
         constexpr std::uint8_t kSent = 0x80;
         switch (event->response_type & ~kSent) {
-            // The manager takes the window in: it puts it in its frame, or maps it.
+            // The manager takes the window in: it puts it in its frame, or maps it. The frame's
+            // own moves and resizes are heard of too: the manager may resize the frame and the
+            // window one after the other, or animate the frame, and tell the window nothing.
             case XCB_REPARENT_NOTIFY:
-                taken_ =
-                    taken_ ||
-                    reinterpret_cast<const xcb_reparent_notify_event_t*>(event)->window == window_;
+                if (reinterpret_cast<const xcb_reparent_notify_event_t*>(event)->window ==
+                    window_) {
+                    taken_ = true;
+                    watchFrame();
+                }
                 break;
             case XCB_MAP_NOTIFY:
                 taken_ = taken_ ||
                          reinterpret_cast<const xcb_map_notify_event_t*>(event)->window == window_;
                 break;
             // Configurations from before come from the program's own requests.
-            case XCB_CONFIGURE_NOTIFY:
-                if (taken_ &&
-                    reinterpret_cast<const xcb_configure_notify_event_t*>(event)->window ==
-                        window_) {
+            case XCB_CONFIGURE_NOTIFY: {
+                const xcb_window_t configured =
+                    reinterpret_cast<const xcb_configure_notify_event_t*>(event)->window;
+                if (taken_ && configured == window_) {
                     placed_();
+                } else if (configured == frame_) {
+                    framed_();
                 }
                 break;
+            }
             case XCB_PROPERTY_NOTIFY: {
                 const auto* change = reinterpret_cast<const xcb_property_notify_event_t*>(event);
                 if (change->window == window_ && change->atom == extents_) {
@@ -251,7 +259,18 @@ public:
     }
 
 private:
+    void watchFrame() {
+        frame_ = frameOf(connection_, window_);
+        if (frame_ != window_) {
+            const std::uint32_t changes = XCB_EVENT_MASK_STRUCTURE_NOTIFY;
+            xcb_change_window_attributes(connection_, frame_, XCB_CW_EVENT_MASK, &changes);
+            xcb_flush(connection_);
+        }
+    }
+
+    xcb_connection_t* connection_;
     xcb_window_t window_;
+    xcb_window_t frame_ = XCB_WINDOW_NONE;
     xcb_atom_t extents_;
     bool taken_ = false;
     std::function<void()> placed_;
@@ -275,7 +294,7 @@ std::unique_ptr<QAbstractNativeEventFilter> watchManager(const QWindow& window,
     if (!check || xcb_get_property_value_length(check.get()) != 4) {
         return nullptr;
     }
-    return std::make_unique<ManagerWatch>(static_cast<xcb_window_t>(window.winId()),
+    return std::make_unique<ManagerWatch>(c, static_cast<xcb_window_t>(window.winId()),
                                           atomNamed(c, "_NET_FRAME_EXTENTS", false),
                                           std::move(placed), std::move(framed));
 }

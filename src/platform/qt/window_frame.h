@@ -36,7 +36,7 @@ std::optional<FramedWindow> framedWindow(const QWindow& window);
 // it), which only the manager makes (a program's requests are redirected to it): it has placed
 // the window in its frame, moved or resized it there, or told it where it is (ICCCM 4.1.5); kwin
 // frames a window first and holds it at the height of its title bar after. `framed` when it
-// announces the frame anew (_NET_FRAME_EXTENTS). Null without X11, or without a window manager
+// announces the frame anew (_NET_FRAME_EXTENTS), or moves or resizes the frame. Null without X11, or without a window manager
 // (none announces itself), where a window is placed once it is mapped.
 std::unique_ptr<QAbstractNativeEventFilter> watchManager(const QWindow& window,
                                                          std::function<void()> placed,
