@@ -131,13 +131,13 @@ xcb_window_t frameOf(xcb_connection_t* c, xcb_window_t window) {
 // The frame's margins as the window manager announces them (_NET_FRAME_EXTENTS): they change
 // only with the frame itself, whereas the window's place in the frame is off for a moment while
 // the manager resizes the frame and then the window.
-std::optional<QMargins> announcedExtents(xcb_connection_t* c, xcb_window_t window) {
-    static const xcb_atom_t atom = atomNamed(c, "_NET_FRAME_EXTENTS");
-    if (atom == XCB_ATOM_NONE) {
-        return std::nullopt;
-    }
-    const Reply<xcb_get_property_reply_t> reply(xcb_get_property_reply(
-        c, xcb_get_property(c, 0, window, atom, XCB_ATOM_CARDINAL, 0, 4), nullptr));
+xcb_get_property_cookie_t askExtents(xcb_connection_t* c, xcb_window_t window) {
+    static const xcb_atom_t atom = atomNamed(c, "_NET_FRAME_EXTENTS", false);
+    return xcb_get_property(c, 0, window, atom, XCB_ATOM_CARDINAL, 0, 4);
+}
+
+std::optional<QMargins> announcedExtents(xcb_connection_t* c, xcb_get_property_cookie_t asked) {
+    const Reply<xcb_get_property_reply_t> reply(xcb_get_property_reply(c, asked, nullptr));
     if (!reply || reply->format != 32 || xcb_get_property_value_length(reply.get()) != 16) {
         return std::nullopt;
     }
@@ -146,6 +146,13 @@ std::optional<QMargins> announcedExtents(xcb_connection_t* c, xcb_window_t windo
     return QMargins(static_cast<int>(extents[0]), static_cast<int>(extents[2]),
                     static_cast<int>(extents[1]), static_cast<int>(extents[3]));
 }
+
+// The frame of the window that the manager watch follows, found when the manager puts the window
+// in it.
+struct {
+    xcb_window_t client = XCB_WINDOW_NONE;
+    xcb_window_t frame = XCB_WINDOW_NONE;
+} watched;
 
 // The outer rectangle and the frame's margins in device pixels, from the X server. Where the
 // window manager announces its frame, the outer rectangle is the window with those margins around
@@ -158,38 +165,36 @@ std::optional<std::pair<QRect, QMargins>> fromX11(const QWindow& window) {
     }
     const auto client = static_cast<xcb_window_t>(window.winId());
     const xcb_window_t root = rootOf(c);
+    // All asked at once: a report costs one round trip once the frame is known.
+    const xcb_window_t frame = client == watched.client ? watched.frame : frameOf(c, client);
     const auto stateCookie = xcb_get_window_attributes(c, client);
     const auto sizeCookie = xcb_get_geometry(c, client);
     const auto placeCookie = xcb_translate_coordinates(c, client, root, 0, 0);
+    const auto boxCookie = xcb_get_geometry(c, frame);
+    const auto extentsCookie = askExtents(c, client);
     const Reply<xcb_get_window_attributes_reply_t> state(
         xcb_get_window_attributes_reply(c, stateCookie, nullptr));
     const Reply<xcb_get_geometry_reply_t> size(xcb_get_geometry_reply(c, sizeCookie, nullptr));
     const Reply<xcb_translate_coordinates_reply_t> place(
         xcb_translate_coordinates_reply(c, placeCookie, nullptr));
+    const Reply<xcb_get_geometry_reply_t> box(xcb_get_geometry_reply(c, boxCookie, nullptr));
+    const auto extents = announcedExtents(c, extentsCookie);
     // Until the window manager has framed the window and shown the frame, it is still placing
     // it: what is read then is a moment of that work, not where the window is going.
-    if (!state || state->map_state != XCB_MAP_STATE_VIEWABLE || !size || !place) {
+    if (!state || state->map_state != XCB_MAP_STATE_VIEWABLE || !size || !place || !box) {
         return std::nullopt;
     }
     const QRect inner(place->dst_x, place->dst_y, size->width, size->height);
-    const xcb_window_t frame = frameOf(c, client);
-    QRect outer = inner;
-    if (frame != client) {
-        const Reply<xcb_get_geometry_reply_t> box(
-            xcb_get_geometry_reply(c, xcb_get_geometry(c, frame), nullptr));
-        if (!box) {
-            return std::nullopt;
-        }
-        outer = QRect(box->x, box->y, box->width + 2 * box->border_width,
-                      box->height + 2 * box->border_width);
-    }
+    const QRect outer = frame == client ? inner
+                                        : QRect(box->x, box->y, box->width + 2 * box->border_width,
+                                                box->height + 2 * box->border_width);
     // A frame that does not hold the whole window is being animated: openbox shrinks it toward
     // the taskbar and back when the window is minimised and restored, and tells the window
     // nothing when it is done. Where it was is where it comes back to.
     if (!outer.contains(inner)) {
         return std::nullopt;
     }
-    if (const auto extents = announcedExtents(c, client)) {
+    if (extents) {
         return std::pair{inner.marginsAdded(*extents), *extents};
     }
     // A manager that announces frames has not framed the window yet.
@@ -261,6 +266,7 @@ public:
 private:
     void watchFrame() {
         frame_ = frameOf(connection_, window_);
+        watched = {window_, frame_};
         if (frame_ != window_) {
             const std::uint32_t changes = XCB_EVENT_MASK_STRUCTURE_NOTIFY;
             xcb_change_window_attributes(connection_, frame_, XCB_CW_EVENT_MASK, &changes);
@@ -341,7 +347,7 @@ std::optional<QMarginsF> frameBeforeShow(const QWindow& window) {
     // a quarter of a second at most, and the window is then framed where it is shown.
     const auto deadline = std::chrono::steady_clock::now() + std::chrono::milliseconds(250);
     while (std::chrono::steady_clock::now() < deadline) {
-        if (const auto extents = announcedExtents(c, client)) {
+        if (const auto extents = announcedExtents(c, askExtents(c, client))) {
             return QMarginsF(*extents) / window.devicePixelRatio();
         }
         std::this_thread::sleep_for(std::chrono::milliseconds(2));
