@@ -14,13 +14,18 @@
 #include <cstdio>
 #include <cstdlib>
 #include <cstring>
+#include <filesystem>
+#include <fstream>
+#include <map>
 #include <memory>
 #include <optional>
+#include <string>
 #include <vector>
 
 #include "box_answerer.h"
 #include "launcher_fixture.h"
 #include "platform/qt/close_reasons.h"
+#include "platform/qt/program_start.h"
 #include "x_frame.h"
 
 namespace kebo {
@@ -108,17 +113,12 @@ void windowManagerClose(QWidget& window) {
     ASSERT_TRUE(QTest::qWaitForWindowActive(&window)) << "the window never became active";
     xcb_connection_t* c = xConnection();
     ASSERT_NE(c, nullptr) << "needs the xcb platform";
-    const char name[] = "_NET_CLOSE_WINDOW";
-    xcb_intern_atom_reply_t* atom =
-        xcb_intern_atom_reply(c, xcb_intern_atom(c, 0, sizeof name - 1, name), nullptr);
-    ASSERT_NE(atom, nullptr);
     xcb_client_message_event_t event{};
     event.response_type = XCB_CLIENT_MESSAGE;
     event.format = 32;
     event.window = static_cast<xcb_window_t>(window.winId());
-    event.type = atom->atom;
+    event.type = test::atom(c, "_NET_CLOSE_WINDOW");
     event.data.data32[1] = 2;  // on behalf of the user
-    std::free(atom);
     xcb_send_event(c, 0, test::rootOf(c),
                    XCB_EVENT_MASK_SUBSTRUCTURE_REDIRECT | XCB_EVENT_MASK_SUBSTRUCTURE_NOTIFY,
                    reinterpret_cast<const char*>(&event));
@@ -319,6 +319,52 @@ TEST(QtWindow, NoAtTheEndStartsPaintFromTheSystemFolderOrSaysWhyNothingStarted) 
     launchAnsweringNo({kForcePaint});
     EXPECT_EQ(test::waitForMarker(app.dir.path() / "started", std::chrono::seconds(10)),
               (app.systemDir / "kolourpaint").string());
+}
+
+// A program found on the search path that cannot be started: the startup sequence announced for
+// it to the desktop is ended at once, so that the desktop's busy pointer does not wait for it.
+TEST(QtWindow, AProgramThatCannotStartEndsItsStartupSequence) {
+    const test::TempDir dir;
+    const std::filesystem::path bin = dir.sub("bin");
+    std::ofstream(bin / "broken") << "#!/nonexistent/interpreter\n";
+    std::filesystem::permissions(bin / "broken", std::filesystem::perms::owner_all);
+    // The desktop, listening on the root window for the messages.
+    const std::unique_ptr<xcb_connection_t, decltype(&xcb_disconnect)> desktop(
+        xcb_connect(nullptr, nullptr), &xcb_disconnect);
+    xcb_connection_t* c = desktop.get();
+    const std::uint32_t propertyChanges = XCB_EVENT_MASK_PROPERTY_CHANGE;
+    xcb_change_window_attributes(c, test::rootOf(c), XCB_CW_EVENT_MASK, &propertyChanges);
+    test::roundTrip(c);
+    const xcb_atom_t begin = test::atom(c, "_NET_STARTUP_INFO_BEGIN");
+    const xcb_atom_t more = test::atom(c, "_NET_STARTUP_INFO");
+
+    ASSERT_TRUE(qt::startProgram("broken", bin.string()).has_value());
+    // Sent in pieces of 20 bytes, the first as the beginning; a zero byte ends a message.
+    std::map<xcb_window_t, std::string> sending;
+    std::vector<std::string> messages;
+    EXPECT_TRUE(waitFor("the startup sequence announced and ended", 5000, [&] {
+        while (const auto event = test::xReply(xcb_poll_for_event(c))) {
+            const auto* message = reinterpret_cast<const xcb_client_message_event_t*>(event.get());
+            if ((event->response_type & 0x7F) != XCB_CLIENT_MESSAGE ||
+                (message->type != begin && message->type != more)) {
+                continue;
+            }
+            std::string& text = sending[message->window];
+            if (message->type == begin) {
+                text.clear();
+            }
+            const auto* piece = reinterpret_cast<const char*>(message->data.data8);
+            text.append(piece, strnlen(piece, 20));
+            if (strnlen(piece, 20) < 20) {
+                messages.push_back(text);
+            }
+        }
+        return messages.size() >= 2;
+    }));
+    ASSERT_EQ(messages.size(), 2U);
+    const std::size_t id = messages[0].find(" ID=") + 4;
+    EXPECT_EQ(messages[0].rfind("new:", 0), 0U) << messages[0];
+    EXPECT_EQ(messages[1], "remove: ID=" + messages[0].substr(id, messages[0].find(' ', id) - id));
 }
 
 // As on Windows: Escape and the window manager's close leave a Yes/No box unanswered (it offers

@@ -9,6 +9,7 @@
 #include <cstdlib>
 #include <memory>
 #include <optional>
+#include <string_view>
 #include <utility>
 #include <vector>
 
@@ -24,6 +25,19 @@ XReply<T> xReply(T* raw) {
 
 inline xcb_window_t rootOf(xcb_connection_t* c) {
     return xcb_setup_roots_iterator(xcb_get_setup(c)).data->root;
+}
+
+// The atom of that name, made when no client has made it yet.
+inline xcb_atom_t atom(xcb_connection_t* c, std::string_view name) {
+    auto r = xReply(xcb_intern_atom_reply(
+        c, xcb_intern_atom(c, 0, static_cast<std::uint16_t>(name.size()), name.data()), nullptr));
+    return r ? r->atom : xcb_atom_t{XCB_ATOM_NONE};
+}
+
+// A round trip: by its reply the server has handled every earlier request and sent every earlier
+// event.
+inline void roundTrip(xcb_connection_t* c) {
+    std::free(xcb_get_input_focus_reply(c, xcb_get_input_focus(c), nullptr));
 }
 
 // The window manager's frame around `window`: its ancestor that is a child of the root, or the
@@ -64,14 +78,9 @@ inline std::optional<XRect> clientGeometry(xcb_connection_t* c, xcb_window_t win
 // The frame's margins the window manager announces (_NET_FRAME_EXTENTS): left, right, top,
 // bottom.
 inline std::optional<std::array<int, 4>> frameExtents(xcb_connection_t* c, xcb_window_t window) {
-    static constexpr char kName[] = "_NET_FRAME_EXTENTS";
-    auto atom =
-        xReply(xcb_intern_atom_reply(c, xcb_intern_atom(c, 1, sizeof kName - 1, kName), nullptr));
-    if (!atom || atom->atom == XCB_ATOM_NONE) {
-        return std::nullopt;
-    }
     auto p = xReply(xcb_get_property_reply(
-        c, xcb_get_property(c, 0, window, atom->atom, XCB_ATOM_CARDINAL, 0, 4), nullptr));
+        c, xcb_get_property(c, 0, window, atom(c, "_NET_FRAME_EXTENTS"), XCB_ATOM_CARDINAL, 0, 4),
+        nullptr));
     if (!p || p->format != 32 || xcb_get_property_value_length(p.get()) != 16) {
         return std::nullopt;
     }
@@ -122,8 +131,7 @@ public:
 
     // Every geometry `frame` was given up to now, in order.
     std::vector<XRect> changesOf(xcb_window_t frame) {
-        // A round trip: the server has sent every earlier event by its reply.
-        std::free(xcb_get_input_focus_reply(c_, xcb_get_input_focus(c_), nullptr));
+        roundTrip(c_);
         while (auto event = xReply(xcb_poll_for_event(c_))) {
             if ((event->response_type & 0x7F) == XCB_CONFIGURE_NOTIFY) {
                 const auto* e = reinterpret_cast<const xcb_configure_notify_event_t*>(event.get());

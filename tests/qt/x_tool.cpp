@@ -54,10 +54,12 @@
 
 namespace {
 
+using kebo::test::atom;
 using kebo::test::clientGeometry;
 using kebo::test::frameGeometry;
 using kebo::test::frameOf;
 using kebo::test::rootOf;
+using kebo::test::roundTrip;
 using kebo::test::XRect;
 using kebo::test::xReply;
 
@@ -83,12 +85,6 @@ bool waitFor(int seconds, const char* what, Done done) {
         QThread::msleep(10);
     }
     return true;
-}
-
-xcb_atom_t atom(xcb_connection_t* c, std::string_view name) {
-    auto r = xReply(xcb_intern_atom_reply(
-        c, xcb_intern_atom(c, 0, static_cast<std::uint16_t>(name.size()), name.data()), nullptr));
-    return r ? r->atom : xcb_atom_t{XCB_ATOM_NONE};
 }
 
 int printFrame(xcb_connection_t* c, xcb_window_t window) {
@@ -219,8 +215,8 @@ void listenOnTheRoot(xcb_connection_t* c) {
     const std::uint32_t rootMask =
         XCB_EVENT_MASK_STRUCTURE_NOTIFY | XCB_EVENT_MASK_SUBSTRUCTURE_NOTIFY;
     xcb_change_window_attributes(c, rootOf(c), XCB_CW_EVENT_MASK, &rootMask);
-    // A round trip: the server listens by its reply.
-    std::free(xcb_get_input_focus_reply(c, xcb_get_input_focus(c), nullptr));
+    // The server listens by the round trip's reply.
+    roundTrip(c);
 }
 
 int watch(xcb_connection_t* c, xcb_window_t window) {
