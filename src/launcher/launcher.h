@@ -48,7 +48,6 @@ public:
     // intervals but do not tick: what they animate would not be seen.
     bool onScreen() const { return shown_ == Shown::OnScreen; }
     bool boxOpen() const { return openBoxes_ > 0; }
-    bool ended() const { return ended_; }
 
 private:
     static std::size_t index(Animation animation) { return static_cast<std::size_t>(animation); }

@@ -143,10 +143,6 @@ void SimPlatform::setFolders(std::string windowsFolder, std::string systemFolder
     config_.systemFolder = std::move(systemFolder);
 }
 
-int SimPlatform::timerPeriod(Animation animation) const {
-    return timers_[static_cast<std::size_t>(animation)].periodMs;
-}
-
 FrameMargins SimPlatform::frame() const {
     return shown_ || !config_.frameAddedAtShow ? config_.frame : FrameMargins{0, 0, 0, 0};
 }

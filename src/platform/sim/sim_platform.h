@@ -115,7 +115,6 @@ public:
     const std::vector<std::string>& startedPrograms() const { return started_; }
     const std::vector<std::string>& testedPaths() const { return testedPaths_; }
     int reseedCount() const { return reseeds_; }
-    bool shown() const { return shown_; }
     // Shown, and reported so: what the user sees.
     bool onScreen() const { return onScreen_; }
     bool minimised() const { return minimised_; }
@@ -129,8 +128,6 @@ public:
     const std::vector<int>& progressValues() const { return progressValues_; }
     bool busyLabelVisible() const { return busyLabelVisible_; }
     bool busyPointer() const { return busyPointer_; }
-    // The period a timer runs at; 0 while it is stopped.
-    int timerPeriod(Animation animation) const;
     // The window's outer rectangle as the windowing system has it, in pixels.
     const PixelRect& windowRect() const { return window_; }
     // How often the launcher moved or resized the window.
