@@ -76,6 +76,11 @@ StartupNotification::StartupNotification(std::string_view program) {
 
 StartupNotification::~StartupNotification() {
     if (context_ != nullptr) {
+        // A round trip before the connection closes: the X server may see the hang-up before it
+        // has read the messages sent just before, and drop them, leaving the desktop's busy
+        // pointer waiting for a program that never came.
+        std::free(
+            xcb_get_input_focus_reply(connection_, xcb_get_input_focus(connection_), nullptr));
         sn_launcher_context_unref(context_);
         sn_display_unref(display_);
     }
