@@ -195,7 +195,17 @@ std::optional<std::pair<QRect, QMargins>> fromX11(const QWindow& window) {
         return std::nullopt;
     }
     if (extents) {
-        return std::pair{inner.marginsAdded(*extents), *extents};
+        // The frame that the manager draws lies within its frame window, which reaches as far
+        // beyond it on the left as on the right (mutter's and marco's borders that catch the
+        // pointer for a resize). Read between the manager's change of the frame window and its
+        // move of the window inside (marco adds or drops those borders as kebo lets the size go
+        // and holds it again), it does not: that is no place the window has.
+        const QRect framed = inner.marginsAdded(*extents);
+        if (frame != client && (!outer.contains(framed) ||
+                                framed.left() - outer.left() != outer.right() - framed.right())) {
+            return std::nullopt;
+        }
+        return std::pair{framed, *extents};
     }
     // A manager that announces frames has not framed the window yet.
     static const bool framesAnnounced = managerSupports(c, atomNamed(c, "_NET_FRAME_EXTENTS"));
