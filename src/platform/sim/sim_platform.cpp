@@ -3,6 +3,8 @@
 #include <algorithm>
 #include <utility>
 
+#include "platform/windows_program_files.h"
+
 namespace kebo {
 
 namespace {
@@ -205,15 +207,7 @@ std::string SimPlatform::folderPath(Folder folder) {
 }
 
 std::string SimPlatform::programFile(Program program) {
-    switch (program) {
-        case Program::TextEditor:
-            return "NOTEPAD.EXE";
-        case Program::Paint:
-            return "mspaint.exe";
-        case Program::SimplePaint:
-            return "paint.exe";
-    }
-    return {};
+    return windowsProgramFile(program);
 }
 
 bool SimPlatform::fileExists(const std::string& fullPath) {

@@ -7,6 +7,7 @@
 #include "platform/win32/program_start.h"
 #include "platform/win32/timer_ids.h"
 #include "platform/win32/wide_text.h"
+#include "platform/windows_program_files.h"
 
 namespace kebo::win32 {
 
@@ -118,15 +119,7 @@ std::string Win32Platform::folderPath(Folder folder) {
 }
 
 std::string Win32Platform::programFile(Program program) {
-    switch (program) {
-        case Program::TextEditor:
-            return "NOTEPAD.EXE";
-        case Program::Paint:
-            return "mspaint.exe";
-        case Program::SimplePaint:
-            return "paint.exe";
-    }
-    return {};
+    return windowsProgramFile(program);
 }
 
 bool Win32Platform::fileExists(const std::string& fullPath) {
