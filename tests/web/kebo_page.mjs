@@ -22,20 +22,21 @@ export const boxText = {
 // Every rectangle the launcher's window is given, as the page holds it, with whether it is shown.
 function recordWindow() {
     globalThis.keboWindowChanges = [];
+    let launcher = null;
     new MutationObserver(() => {
-        const caption = [...document.querySelectorAll('[role=region]')].find(
+        launcher ||= [...document.querySelectorAll('[role=region]')].find(
             (node) => document.getElementById(node.getAttribute('aria-labelledby')).textContent === 'ポムリナ');
-        if (!caption) {
+        if (!launcher) {
             return;
         }
-        const style = caption.style;
-        const rect = [style.left, style.top, style.width, style.height].map((v) => parseInt(v, 10));
-        const change = {left: rect[0], top: rect[1], width: rect[2], height: rect[3], shown: !caption.hidden};
+        const style = launcher.style;
+        const [left, top, width, height] = [style.left, style.top, style.width, style.height].map((v) => parseInt(v, 10));
+        const change = {left, top, width, height, shown: !launcher.hidden && launcher.isConnected};
         const last = globalThis.keboWindowChanges.at(-1);
         if (!last || JSON.stringify(last) !== JSON.stringify(change)) {
             globalThis.keboWindowChanges.push(change);
         }
-    }).observe(document, {subtree: true, attributes: true, attributeFilter: ['style', 'hidden']});
+    }).observe(document, {subtree: true, childList: true, attributes: true, attributeFilter: ['style', 'hidden']});
 }
 
 export class Kebo {
