@@ -206,6 +206,32 @@ TEST_F(LauncherWindow, EachAnimationTicksAsATimerOfItsOwnUntilStopped) {
     }
 }
 
+// Windows' clock is made fine while a timer shorter than its 15.6 ms runs, and given back as soon
+// as none does: the progress timer's periods keep the usual clock.
+TEST_F(LauncherWindow, HoldsAFineClockWhileATimerShorterThanWindowsOwnRuns) {
+    struct Step {
+        Animation animation;
+        int periodMs;  // 0: stopped
+        bool fine;
+    };
+    const Step steps[] = {
+        {Animation::Progress, 100, false}, {Animation::Opening, 10, true},
+        {Animation::Opening, 0, false},    {Animation::Farewell, 10, true},
+        {Animation::Progress, 0, true},    {Animation::Farewell, 16, false},
+        {Animation::Opening, 15, true},    {Animation::Opening, 0, false},
+    };
+    for (const Step& step : steps) {
+        SCOPED_TRACE(describe({event::TimerTicked{step.animation}}).front() + " at " +
+                     std::to_string(step.periodMs));
+        if (step.periodMs == 0) {
+            platform->stopTimer(step.animation);
+        } else {
+            platform->startTimer(step.animation, step.periodMs);
+        }
+        EXPECT_EQ(platform->timerResolution().fine(), step.fine);
+    }
+}
+
 TEST_F(LauncherWindow, TheLabelIsPureRedInAJapaneseFontOfFourteenAndAQuarterPoints) {
     HDC dc = CreateCompatibleDC(nullptr);
     SendMessageW(window(), WM_CTLCOLORSTATIC, reinterpret_cast<WPARAM>(dc),

@@ -90,11 +90,13 @@ void Win32Platform::setBusyLabelVisible(bool visible) {
 }
 
 void Win32Platform::startTimer(Animation animation, int periodMs) {
+    timerResolution_.started(animation, periodMs);
     SetTimer(frame_.window(), timerId(animation), static_cast<UINT>(periodMs), nullptr);
 }
 
 void Win32Platform::stopTimer(Animation animation) {
     KillTimer(frame_.window(), timerId(animation));
+    timerResolution_.stopped(animation);
 }
 
 Answer Win32Platform::showBox(const Box& box) {

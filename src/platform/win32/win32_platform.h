@@ -6,6 +6,7 @@
 #include "platform/clock_seeded_random.h"
 #include "platform/platform.h"
 #include "platform/win32/launcher_frame.h"
+#include "platform/win32/timer_resolution.h"
 
 namespace kebo::win32 {
 
@@ -41,8 +42,11 @@ public:
 
     void endProgram() override;
 
+    const TimerResolution& timerResolution() const { return timerResolution_; }
+
 private:
     LauncherFrame& frame_;
+    TimerResolution timerResolution_;
     ClockSeededRandom random_;
 };
 
