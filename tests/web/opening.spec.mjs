@@ -1,5 +1,6 @@
-// The opening as the page shows it: the window grows from nothing about the centre of the work
-// area to 318 px, one change of its rectangle a tick, at the shortest timer period.
+// The page's start and opening: one file that asks for nothing else, whose window grows from
+// nothing about the centre of the work area to 318 px, one change of its rectangle a tick, at the
+// shortest timer period.
 import {expect, test} from '@playwright/test';
 import {Kebo, centre} from './kebo_page.mjs';
 
@@ -11,8 +12,15 @@ for (const viewport of [{width: 1024, height: 768}, {width: 640, height: 1000}])
             globalThis.keboPeriods = [];
             globalThis.setInterval = (f, ms) => (globalThis.keboPeriods.push(ms), setInterval(f, ms));
         });
+        const requests = [];
+        const errors = [];
+        page.on('request', (request) => requests.push(request.url().split(':')[0]));
+        page.on('console', (message) => message.type() === 'error' && errors.push(message.text()));
         const kebo = await Kebo.open(page);
         await kebo.opened();
+        // The one file, nothing from a network, and nothing its policy had to refuse.
+        expect([...new Set(requests)]).toEqual(['file']);
+        expect(errors).toEqual([]);
 
         const changes = (await kebo.windowChanges()).filter((change) => change.shown);
         const area = await page.getByRole('main', {name: 'デスクトップ'}).boundingBox();

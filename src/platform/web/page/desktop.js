@@ -32,7 +32,8 @@ const keboDesktop = (() => {
     class DesktopWindow {
         // options: caption; minimisable; closable (false: the close button is there, disabled);
         // onClose, onActivate, onMoved; parent (the node it lives in; the desktop by default);
-        // inTaskbar (true by default); hidden (until show(); false by default).
+        // inTaskbar (true by default); hidden (until show(); false by default); appIcon (kebo's
+        // icon in the title bar and the task bar; true by default).
         constructor(options) {
             this.options = Object.assign({onActivate() {}, onMoved() {}}, options);
             const id = `kebo-window-${nextId++}`;
@@ -40,7 +41,8 @@ const keboDesktop = (() => {
             this.titleBar = element('header', 'title-bar');
             const caption = element('span', 'caption', {id: `${id}-caption`});
             caption.textContent = options.caption;
-            this.titleBar.append(element('span', 'app-icon', {'aria-hidden': 'true'}), caption);
+            const icon = () => (options.appIcon === false ? '' : element('span', 'app-icon', {'aria-hidden': 'true'}));
+            this.titleBar.append(icon(), caption);
             if (options.minimisable) {
                 const minimise = element('button', 'minimise', {'type': 'button', 'aria-label': '最小化'});
                 minimise.addEventListener('click', () => this.minimise());
@@ -58,7 +60,7 @@ const keboDesktop = (() => {
                 this.task = element('button', '', {'type': 'button', 'aria-pressed': 'false'});
                 const label = element('span');
                 label.textContent = options.caption;
-                this.task.append(element('span', 'app-icon', {'aria-hidden': 'true'}), label);
+                this.task.append(icon(), label);
                 this.task.addEventListener('click', () => this.taskClicked());
                 taskbar.append(this.task);
             }

@@ -16,7 +16,9 @@ const keboPrograms = (() => {
     // Each a little below and to the right of the one before, as Windows cascades new windows, and
     // always inside the work area.
     function programWindow(caption, width, height) {
-        const win = new keboDesktop.DesktopWindow({caption, minimisable: true, onClose: () => win.remove()});
+        const win = new keboDesktop.DesktopWindow({
+            caption, minimisable: true, appIcon: false, onClose: () => win.remove(),
+        });
         win.node.classList.add('program');
         const area = keboDesktop.workArea();
         const step = 24 * (opened++ % 8);
