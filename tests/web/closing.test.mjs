@@ -24,6 +24,11 @@ for (const road of roads) {
         await kebo.opened();
         const close = kebo.window.getByRole('button', {name: '閉じる'});
         await close.click();
+        // Meanwhile nothing else on the page can be reached.
+        await expect(kebo.box).toBeVisible();
+        for (const rest of [page.getByRole('main', {name: 'デスクトップ'}), kebo.task.locator('..')]) {
+            await expect(rest).toHaveJSProperty('inert', true);
+        }
         const before = (await kebo.windowChanges()).length;
         await kebo.answerAll(road.answers);
         await kebo.advance(1000);
