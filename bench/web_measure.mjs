@@ -20,10 +20,12 @@ function watch() {
     const launcher = () => [...document.querySelectorAll('[role=region]')].find((node) =>
         document.getElementById(node.getAttribute('aria-labelledby')).textContent === 'ポムリナ');
     globalThis.keboMoments = {};
-    const frame = (time) => {
+    // When the frame is made, not the time it is stamped with, which is its due time and lags
+    // behind while the page is still loading.
+    const frame = () => {
         const window = launcher();
         if (window && !window.hidden) {
-            globalThis.keboMoments.firstFrame = time;
+            globalThis.keboMoments.firstFrame = performance.now();
         } else {
             requestAnimationFrame(frame);
         }
