@@ -2,6 +2,7 @@
 
 #include <emscripten/emscripten.h>
 
+#include <array>
 #include <chrono>
 #include <cstdint>
 #include <string>
@@ -167,10 +168,9 @@ void WebPlatform::attach(LauncherEvents& launcher) {
 }
 
 PixelRect WebPlatform::workArea() const {
-    PixelRect area;
-    static_assert(sizeof(PixelRect) == 4 * sizeof(int));
-    page_work_area(&area.left);
-    return area;
+    std::array<int, 4> area{};
+    page_work_area(area.data());
+    return {area[0], area[1], area[2], area[3]};
 }
 
 void WebPlatform::placeWindow(const PixelRect& outer) {
