@@ -43,6 +43,8 @@ const args = process.getuid && process.getuid() === 0 ? ['--no-sandbox'] : [];
 const browser = await chromium.launch({executablePath: '/usr/bin/chromium', args});
 try {
     for (let run = 0; run < runs; run++) {
+        // The page before has gone and the browser is at rest.
+        await new Promise((resolve) => setTimeout(resolve, 500));
         const tab = await browser.newPage({viewport: {width: 1024, height: 768}});
         await tab.addInitScript(watch);
         await tab.goto(pathToFileURL(page).href);
