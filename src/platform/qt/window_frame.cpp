@@ -53,6 +53,58 @@ xcb_window_t rootOf(xcb_connection_t* c) {
     return xcb_setup_roots_iterator(xcb_get_setup(c)).data->root;
 }
 
+// The window by which the window manager announces itself (_NET_SUPPORTING_WM_CHECK); none
+// without a manager.
+xcb_window_t managerWindow(xcb_connection_t* c) {
+    const xcb_atom_t check = atomNamed(c, "_NET_SUPPORTING_WM_CHECK");
+    if (check == XCB_ATOM_NONE) {
+        return XCB_WINDOW_NONE;
+    }
+    const Reply<xcb_get_property_reply_t> reply(xcb_get_property_reply(
+        c, xcb_get_property(c, 0, rootOf(c), check, XCB_ATOM_WINDOW, 0, 1), nullptr));
+    if (!reply || xcb_get_property_value_length(reply.get()) != 4) {
+        return XCB_WINDOW_NONE;
+    }
+    return *static_cast<const xcb_window_t*>(xcb_get_property_value(reply.get()));
+}
+
+// How the window manager takes new size limits, by the name it announces. openbox, xfwm4 and
+// most others apply them at once to the window as it is, keeping its top-left corner, and keep to
+// the Motif hints. kwin applies them at once about the point that the window's gravity names.
+// The managers of the Metacity line (metacity, marco "Metacity (Marco)", mutter, muffin "Mutter
+// (Muffin)", GNOME Shell) apply them at their next layout of the window, which is the
+// move-and-resize when it follows at once. kwin and the Metacity line take a range of sizes for a
+// window that the user may resize, whatever the Motif hints say: they offer a resize and a
+// maximise, and the Metacity line adds its resize borders to the frame window.
+enum class LimitsTaken { AtOnce, AboutTheGravity, WithTheNextLayout };
+
+LimitsTaken limitsTakenBy(xcb_connection_t* c) {
+    static const LimitsTaken taken = [c] {
+        const xcb_window_t manager = managerWindow(c);
+        if (manager == XCB_WINDOW_NONE) {
+            return LimitsTaken::AtOnce;
+        }
+        const Reply<xcb_get_property_reply_t> reply(xcb_get_property_reply(
+            c,
+            xcb_get_property(c, 0, manager, atomNamed(c, "_NET_WM_NAME", false),
+                             atomNamed(c, "UTF8_STRING", false), 0, 64),
+            nullptr));
+        if (!reply) {
+            return LimitsTaken::AtOnce;
+        }
+        const std::string_view name(
+            static_cast<const char*>(xcb_get_property_value(reply.get())),
+            static_cast<std::size_t>(xcb_get_property_value_length(reply.get())));
+        if (name == "KWin") {
+            return LimitsTaken::AboutTheGravity;
+        }
+        return name.starts_with("Metacity") || name.starts_with("Mutter") || name == "GNOME Shell"
+                   ? LimitsTaken::WithTheNextLayout
+                   : LimitsTaken::AtOnce;
+    }();
+    return taken;
+}
+
 // Whether the window manager says it supports `atom` (_NET_SUPPORTED).
 bool managerSupports(xcb_connection_t* c, xcb_atom_t atom) {
     const xcb_atom_t supported = atomNamed(c, "_NET_SUPPORTED");
@@ -83,9 +135,17 @@ void writeFixedBorder(xcb_connection_t* c, xcb_window_t window) {
 }
 
 // WM_SIZE_HINTS (ICCCM 4.1.2.3): flags, 4 obsolete fields, minimum and maximum width and
-// height, ... The rest is kept as Qt wrote it: the place, the gravity.
-enum : std::uint32_t { kMinSize = 16, kMaxSize = 32 };
-enum : std::size_t { kFlags = 0, kMinWidth = 5, kMinHeight, kMaxWidth, kMaxHeight, kFields = 18 };
+// height, ..., the gravity. The rest is kept as Qt wrote it: the place.
+enum : std::uint32_t { kMinSize = 16, kMaxSize = 32, kGravitySet = 512 };
+enum : std::size_t {
+    kFlags = 0,
+    kMinWidth = 5,
+    kMinHeight,
+    kMaxWidth,
+    kMaxHeight,
+    kGravity = 17,
+    kFields
+};
 using SizeHints = std::array<std::uint32_t, kFields>;
 
 SizeHints readSizeHints(xcb_connection_t* c, xcb_window_t window) {
@@ -299,15 +359,7 @@ std::unique_ptr<QAbstractNativeEventFilter> watchManager(const QWindow& window,
                                                          std::function<void()> placed,
                                                          std::function<void()> framed) {
     xcb_connection_t* c = xConnection();
-    if (c == nullptr || atomNamed(c, "_NET_SUPPORTING_WM_CHECK") == XCB_ATOM_NONE) {
-        return nullptr;
-    }
-    const Reply<xcb_get_property_reply_t> check(xcb_get_property_reply(
-        c,
-        xcb_get_property(c, 0, rootOf(c), atomNamed(c, "_NET_SUPPORTING_WM_CHECK"), XCB_ATOM_WINDOW,
-                         0, 1),
-        nullptr));
-    if (!check || xcb_get_property_value_length(check.get()) != 4) {
+    if (c == nullptr || managerWindow(c) == XCB_WINDOW_NONE) {
         return nullptr;
     }
     return std::make_unique<ManagerWatch>(c, static_cast<xcb_window_t>(window.winId()),
@@ -371,36 +423,92 @@ void setFixedBorder(const QWindow& window) {
     }
 }
 
-bool placeHeld(const QWindow& window, const QRect& client) {
+namespace {
+
+// The client area asked of the window manager, at `place` in the root window under the window's
+// gravity, with its size also when that stays the same.
+void request(xcb_connection_t* c, xcb_window_t window, const QRect& place) {
+    const std::array<std::uint32_t, 4> values{
+        static_cast<std::uint32_t>(place.x()), static_cast<std::uint32_t>(place.y()),
+        static_cast<std::uint32_t>(place.width()), static_cast<std::uint32_t>(place.height())};
+    xcb_configure_window(c, window,
+                         XCB_CONFIG_WINDOW_X | XCB_CONFIG_WINDOW_Y | XCB_CONFIG_WINDOW_WIDTH |
+                             XCB_CONFIG_WINDOW_HEIGHT,
+                         values.data());
+}
+
+// Whether `next` has the centre of the client area as the X server has it now, to within the
+// half pixel that whole pixels make of it, and another size.
+bool resizedAboutItsCentre(xcb_connection_t* c, xcb_window_t window, const QRect& next) {
+    const auto sizeCookie = xcb_get_geometry(c, window);
+    const auto placeCookie = xcb_translate_coordinates(c, window, rootOf(c), 0, 0);
+    const Reply<xcb_get_geometry_reply_t> size(xcb_get_geometry_reply(c, sizeCookie, nullptr));
+    const Reply<xcb_translate_coordinates_reply_t> place(
+        xcb_translate_coordinates_reply(c, placeCookie, nullptr));
+    if (!size || !place || QSize(size->width, size->height) == next.size()) {
+        return false;
+    }
+    const auto near = [](int twiceNow, int twiceNext) {
+        return std::abs(twiceNow - twiceNext) <= 1;
+    };
+    return near(2 * place->dst_x + size->width, 2 * next.x() + next.width()) &&
+           near(2 * place->dst_y + size->height, 2 * next.y() + next.height());
+}
+
+}  // namespace
+
+Placed placeHeld(const QWindow& window, const QRect& client) {
     xcb_connection_t* c = xConnection();
     if (c == nullptr) {
-        return false;
+        return Placed::NotOnX11;
     }
     const auto id = static_cast<xcb_window_t>(window.winId());
     SizeHints hints = readSizeHints(c, id);
     const double scale = window.devicePixelRatio();
     const QRect device(qRound(client.x() * scale), qRound(client.y() * scale),
                        qRound(client.width() * scale), qRound(client.height() * scale));
-    QSize least = device.size();
-    QSize most = device.size();
-    if ((hints[kFlags] & (kMinSize | kMaxSize)) == (kMinSize | kMaxSize)) {
-        least = least.boundedTo(
-            QSize(static_cast<int>(hints[kMinWidth]), static_cast<int>(hints[kMinHeight])));
-        most = most.expandedTo(
-            QSize(static_cast<int>(hints[kMaxWidth]), static_cast<int>(hints[kMaxHeight])));
+    enum : std::uint32_t { kCentre = 5, kStatic = 10 };
+    switch (limitsTakenBy(c)) {
+        case LimitsTaken::AtOnce: {
+            // Widened to take both sizes: limits fixed at the new size would make the manager
+            // resize the window at its old place first and move it after.
+            QSize least = device.size();
+            QSize most = device.size();
+            if ((hints[kFlags] & (kMinSize | kMaxSize)) == (kMinSize | kMaxSize)) {
+                least = least.boundedTo(
+                    QSize(static_cast<int>(hints[kMinWidth]), static_cast<int>(hints[kMinHeight])));
+                most = most.expandedTo(
+                    QSize(static_cast<int>(hints[kMaxWidth]), static_cast<int>(hints[kMaxHeight])));
+            }
+            writeSizeLimits(c, id, hints, least, most);
+            request(c, id, device);
+            xcb_flush(c);
+            return Placed::HoldOnceThere;
+        }
+        case LimitsTaken::AboutTheGravity:
+            // A step of the opening or the farewell keeps the centre: the new size alone, kept
+            // about the centre by the manager, is one change. A move is asked for under Qt's
+            // static gravity, as everywhere, the size held as it is.
+            hints[kFlags] |= kGravitySet;
+            if (resizedAboutItsCentre(c, id, device)) {
+                hints[kGravity] = kCentre;
+                writeSizeLimits(c, id, hints, device.size(), device.size());
+            } else {
+                hints[kGravity] = kStatic;
+                writeSizeLimits(c, id, hints, device.size(), device.size());
+                request(c, id, device);
+            }
+            xcb_flush(c);
+            return Placed::Held;
+        case LimitsTaken::WithTheNextLayout:
+            // Flushed with the request that follows them, so that the manager applies both in the
+            // one layout.
+            writeSizeLimits(c, id, hints, device.size(), device.size());
+            request(c, id, device);
+            xcb_flush(c);
+            return Placed::Held;
     }
-    writeSizeLimits(c, id, hints, least, most);
-    // The window's own place under Qt's static gravity. kwin draws the frame anew for a fixed
-    // size only when asked for a size: the size is asked for also when it stays the same.
-    const std::array<std::uint32_t, 4> place{
-        static_cast<std::uint32_t>(device.x()), static_cast<std::uint32_t>(device.y()),
-        static_cast<std::uint32_t>(device.width()), static_cast<std::uint32_t>(device.height())};
-    xcb_configure_window(c, id,
-                         XCB_CONFIG_WINDOW_X | XCB_CONFIG_WINDOW_Y | XCB_CONFIG_WINDOW_WIDTH |
-                             XCB_CONFIG_WINDOW_HEIGHT,
-                         place.data());
-    xcb_flush(c);
-    return true;
+    return Placed::NotOnX11;
 }
 
 bool holdSize(const QWindow& window, QSize clientSize) {
