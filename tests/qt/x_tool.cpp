@@ -18,7 +18,9 @@
 //                              and "<ms> exit STATUS" once the program has ended, then exits
 //   x_tool grab WINDOW FILE    saves a PNG of the window with its frame, waiting (up to 10 s)
 //                              for a moment when red text is visible in it
-//   x_tool title WINDOW FILE   saves a PNG of the frame above the window: its title bar
+//   x_tool title WINDOW FILE [LIKE]
+//                              saves a PNG of the frame above the window: its title bar; with
+//                              LIKE, fails (status 1) unless it looks as the picture LIKE does
 //   x_tool startup SECONDS     prints "ready <the X server's time>", then the first
 //                              startup-notification message sent to the root window, and exits;
 //                              fails when none comes within SECONDS
@@ -412,6 +414,28 @@ QImage picture(xcb_connection_t* c, xcb_window_t window, bool titleOnly) {
         .toImage();
 }
 
+// The same size, and no colour of any pixel more than a few levels off: a compositing manager
+// blends the anti-aliased corners of its frame with the desktop behind them a level lighter or
+// darker from one drawing to the next.
+bool alike(const QImage& a, const QImage& b) {
+    constexpr int kLevels = 8;
+    if (a.size() != b.size()) {
+        return false;
+    }
+    for (int y = 0; y < a.height(); ++y) {
+        for (int x = 0; x < a.width(); ++x) {
+            const QRgb p = a.pixel(x, y);
+            const QRgb q = b.pixel(x, y);
+            if (std::abs(qRed(p) - qRed(q)) > kLevels ||
+                std::abs(qGreen(p) - qGreen(q)) > kLevels ||
+                std::abs(qBlue(p) - qBlue(q)) > kLevels) {
+                return false;
+            }
+        }
+    }
+    return true;
+}
+
 int grab(xcb_connection_t* c, xcb_window_t window, const char* file) {
     constexpr int kEnoughRedPixels = 100;
     QImage image;
@@ -428,8 +452,9 @@ int main(int argc, char** argv) {
     const std::string_view command = argc > 1 ? argv[1] : "";
     if (argc < 3 && command != "smallest") {
         return fail(
-            "usage: x_tool frame|watch|grab|title WINDOW [FILE], x_tool launch PROGRAM "
-            "[ARGUMENT...], x_tool startup SECONDS, x_tool smallest, x_tool panel top|left SIZE");
+            "usage: x_tool frame|watch WINDOW, x_tool grab WINDOW FILE, x_tool title WINDOW FILE "
+            "[LIKE], x_tool launch PROGRAM [ARGUMENT...], x_tool startup SECONDS, x_tool "
+            "smallest, x_tool panel top|left SIZE");
     }
     const Connection connection(xcb_connect(nullptr, nullptr));
     xcb_connection_t* c = connection.get();
@@ -455,13 +480,16 @@ int main(int argc, char** argv) {
     if (command == "watch") {
         return watch(c, window);
     }
-    if ((command == "grab" || command == "title") && argc == 4) {
+    if ((command == "grab" && argc == 4) || (command == "title" && (argc == 4 || argc == 5))) {
         const QGuiApplication app(argc, argv);
         if (command == "grab") {
             return grab(c, window, argv[3]);
         }
         const QImage image = picture(c, window, true);
-        return !image.isNull() && image.save(argv[3]) ? 0 : fail("no picture of the title bar");
+        if (image.isNull() || !image.save(argv[3])) {
+            return fail("no picture of the title bar");
+        }
+        return argc == 4 || alike(image, QImage(argv[4])) ? 0 : 1;
     }
     return fail("unknown command");
 }
