@@ -111,13 +111,10 @@ PixelRect QtPlatform::workArea() const {
 
 void QtPlatform::placeWindow(const PixelRect& outer) {
     const QRect client = clientFor(outer, frame_);
-    if (windowWatch_ != nullptr) {
-        const Placed placed = placeHeld(*window_->windowHandle(), client);
-        if (placed != Placed::NotOnX11) {
-            placing_ =
-                placed == Placed::HoldOnceThere ? std::optional(client.size()) : std::nullopt;
-            return;
-        }
+    if (windowWatch_ != nullptr && xConnection() != nullptr) {
+        placing_ = placeHeld(*window_->windowHandle(), client) ? std::optional(client.size())
+                                                               : std::nullopt;
+        return;
     }
     // Limits still in force would hold a growing window at the maximum, a shrinking one at the
     // minimum. The size is fixed again at once: Qt hands it to the windowing system with the

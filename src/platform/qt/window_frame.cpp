@@ -137,6 +137,7 @@ void writeFixedBorder(xcb_connection_t* c, xcb_window_t window) {
 // WM_SIZE_HINTS (ICCCM 4.1.2.3): flags, 4 obsolete fields, minimum and maximum width and
 // height, ..., the gravity. The rest is kept as Qt wrote it: the place.
 enum : std::uint32_t { kMinSize = 16, kMaxSize = 32, kGravitySet = 512 };
+enum : std::uint32_t { kCentreGravity = 5, kStaticGravity = 10 };
 enum : std::size_t {
     kFlags = 0,
     kMinWidth = 5,
@@ -437,37 +438,39 @@ void request(xcb_connection_t* c, xcb_window_t window, const QRect& place) {
                          values.data());
 }
 
-// Whether `next` has the centre of the client area as the X server has it now, to within the
-// half pixel that whole pixels make of it, and another size.
-bool resizedAboutItsCentre(xcb_connection_t* c, xcb_window_t window, const QRect& next) {
-    const auto sizeCookie = xcb_get_geometry(c, window);
-    const auto placeCookie = xcb_translate_coordinates(c, window, rootOf(c), 0, 0);
-    const Reply<xcb_get_geometry_reply_t> size(xcb_get_geometry_reply(c, sizeCookie, nullptr));
-    const Reply<xcb_translate_coordinates_reply_t> place(
-        xcb_translate_coordinates_reply(c, placeCookie, nullptr));
-    if (!size || !place || QSize(size->width, size->height) == next.size()) {
-        return false;
-    }
-    const auto near = [](int twiceNow, int twiceNext) {
-        return std::abs(twiceNow - twiceNext) <= 1;
-    };
-    return near(2 * place->dst_x + size->width, 2 * next.x() + next.width()) &&
-           near(2 * place->dst_y + size->height, 2 * next.y() + next.height());
+// The client area asked of the window manager through it (_NET_MOVERESIZE_WINDOW, by an
+// application), at `place` under `gravity`.
+void moveResize(xcb_connection_t* c, xcb_window_t window, const QRect& place,
+                std::uint32_t gravity) {
+    static const xcb_atom_t type = atomNamed(c, "_NET_MOVERESIZE_WINDOW", false);
+    enum : std::uint32_t { kAllFour = 0xf << 8, kByAnApplication = 1 << 12 };
+    xcb_client_message_event_t message{};
+    message.response_type = XCB_CLIENT_MESSAGE;
+    message.format = 32;
+    message.window = window;
+    message.type = type;
+    message.data.data32[0] = gravity | kAllFour | kByAnApplication;
+    message.data.data32[1] = static_cast<std::uint32_t>(place.x());
+    message.data.data32[2] = static_cast<std::uint32_t>(place.y());
+    message.data.data32[3] = static_cast<std::uint32_t>(place.width());
+    message.data.data32[4] = static_cast<std::uint32_t>(place.height());
+    xcb_send_event(c, 0, rootOf(c),
+                   XCB_EVENT_MASK_SUBSTRUCTURE_REDIRECT | XCB_EVENT_MASK_SUBSTRUCTURE_NOTIFY,
+                   reinterpret_cast<const char*>(&message));
 }
 
 }  // namespace
 
-Placed placeHeld(const QWindow& window, const QRect& client) {
+bool placeHeld(const QWindow& window, const QRect& client) {
     xcb_connection_t* c = xConnection();
     if (c == nullptr) {
-        return Placed::NotOnX11;
+        return false;
     }
     const auto id = static_cast<xcb_window_t>(window.winId());
     SizeHints hints = readSizeHints(c, id);
     const double scale = window.devicePixelRatio();
     const QRect device(qRound(client.x() * scale), qRound(client.y() * scale),
                        qRound(client.width() * scale), qRound(client.height() * scale));
-    enum : std::uint32_t { kCentre = 5, kStatic = 10 };
     switch (limitsTakenBy(c)) {
         case LimitsTaken::AtOnce: {
             // Widened to take both sizes: limits fixed at the new size would make the manager
@@ -483,32 +486,34 @@ Placed placeHeld(const QWindow& window, const QRect& client) {
             writeSizeLimits(c, id, hints, least, most);
             request(c, id, device);
             xcb_flush(c);
-            return Placed::HoldOnceThere;
+            return true;
         }
-        case LimitsTaken::AboutTheGravity:
-            // A step of the opening or the farewell keeps the centre: the new size alone, kept
-            // about the centre by the manager, is one change. A move is asked for under Qt's
-            // static gravity, as everywhere, the size held as it is.
+        case LimitsTaken::AboutTheGravity: {
+            // A new size goes in the limits alone, and the manager keeps the window's centre, as
+            // the opening and the farewell do, in one change. A move keeps the size, and is asked
+            // for under Qt's static gravity, which the message names itself: the manager may
+            // read the limits of a step after it first.
+            const bool resized = (hints[kFlags] & kMinSize) == 0 ||
+                                 QSize(static_cast<int>(hints[kMinWidth]),
+                                       static_cast<int>(hints[kMinHeight])) != device.size();
             hints[kFlags] |= kGravitySet;
-            if (resizedAboutItsCentre(c, id, device)) {
-                hints[kGravity] = kCentre;
-                writeSizeLimits(c, id, hints, device.size(), device.size());
-            } else {
-                hints[kGravity] = kStatic;
-                writeSizeLimits(c, id, hints, device.size(), device.size());
-                request(c, id, device);
+            hints[kGravity] = kCentreGravity;
+            writeSizeLimits(c, id, hints, device.size(), device.size());
+            if (!resized) {
+                moveResize(c, id, device, kStaticGravity);
             }
             xcb_flush(c);
-            return Placed::Held;
+            return false;
+        }
         case LimitsTaken::WithTheNextLayout:
             // Flushed with the request that follows them, so that the manager applies both in the
             // one layout.
             writeSizeLimits(c, id, hints, device.size(), device.size());
             request(c, id, device);
             xcb_flush(c);
-            return Placed::Held;
+            return false;
     }
-    return Placed::NotOnX11;
+    return false;
 }
 
 bool holdSize(const QWindow& window, QSize clientSize) {

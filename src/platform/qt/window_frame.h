@@ -55,9 +55,8 @@ void setFixedBorder(const QWindow& window);
 
 // The window's size is fixed for the window manager (WM_NORMAL_HINTS minimum = maximum) from
 // before it is first mapped, so that a tiling manager floats it, and moves with each step. In
-// Qt's logical pixels; both do nothing without X11 (NotOnX11, false), and both bypass Qt, which
-// would write hints of its own and resize the window to its idea of the geometry, which follows
-// the X server late.
+// Qt's logical pixels; both false without X11, and both bypass Qt, which would write hints of its
+// own and resize the window to its idea of the geometry, which follows the X server late.
 //
 // placeHeld moves and resizes the client area, with the limits, in the order that makes one
 // change of it for the window manager, which constrains a request by the limits it has and never
@@ -67,15 +66,15 @@ void setFixedBorder(const QWindow& window);
 // (fixed at the new size, they would make the manager resize the window at its old place first
 // and move it after); holdSize fixes them at the size once the X server has the window at it,
 // that is once the manager has applied the request. kwin applies new limits at once too, about
-// the point the window's gravity names, and offers a resize for a range: a new size about the
-// same centre goes in the limits alone, under the centre's gravity. The managers of the Metacity
+// the point the window's gravity names, and offers a resize for a range: a new size goes in the
+// limits alone, under the centre's gravity, and kwin keeps the window's centre (to within its
+// own rounding); a move, at the size the window keeps, is asked for under the static gravity
+// that the request names itself (_NET_MOVERESIZE_WINDOW). The managers of the Metacity
 // line (metacity, marco, mutter, muffin) apply them at their next layout of the window, and offer
 // a resize and add resize borders to the frame for a range: the limits are fixed at the new size,
 // and the request follows them, flushed with them, so that the manager applies both in the one
-// layout. Held: nothing more to do; HoldOnceThere: holdSize once the X server has the window at
-// that size.
-enum class Placed { NotOnX11, Held, HoldOnceThere };
-Placed placeHeld(const QWindow& window, const QRect& client);
+// layout. placeHeld is true when holdSize is to follow.
+bool placeHeld(const QWindow& window, const QRect& client);
 bool holdSize(const QWindow& window, QSize clientSize);
 
 // The client area for an outer rectangle, at least 1 x 1 (X11 windows cannot be empty). Halves
