@@ -259,8 +259,8 @@ std::optional<std::pair<QRect, QMargins>> fromX11(const QWindow& window) {
         // The frame that the manager draws lies within its frame window, which reaches as far
         // beyond it on the left as on the right (mutter's and marco's borders that catch the
         // pointer for a resize). Read between the manager's change of the frame window and its
-        // move of the window inside (marco adds or drops those borders as kebo lets the size go
-        // and holds it again), it does not: that is no place the window has.
+        // move of the window inside (marco adds or drops those borders when a window's limits
+        // let its size go and hold it again), it does not: that is no place the window has.
         const QRect framed = inner.marginsAdded(*extents);
         if (frame != client && (!outer.contains(framed) ||
                                 framed.left() - outer.left() != outer.right() - framed.right())) {
