@@ -2,8 +2,12 @@
 //   x_tool frame WINDOW        prints the outer geometry "x y width height" in pixels (the window
 //                              with the frame its manager announces), then the window's own
 //                              "x y width height" inside it
-//   x_tool watch WINDOW        prints "<ms> frame X Y W H", the outer geometry, at every change
-//                              of the frame,
+//   x_tool watch WINDOW        prints "<ms> configure X Y W H" at every configuration of the
+//                              window manager's frame window, as the X server tells it (the frame
+//                              window itself, borders that only catch the pointer included), then
+//                              "<ms> frame X Y W H", the outer geometry as it is then,
+//                              "<ms> offers ACTION" when the manager offers the user to resize or
+//                              maximise the window (_NET_WM_ALLOWED_ACTIONS),
 //                              "<ms> unmap OTHER" when another top-level window is unmapped (a box
 //                              is closed), "<ms> iconify" when the window asks to be minimised,
 //                              "<ms> gone" when it is destroyed, then exits
@@ -14,7 +18,9 @@
 //                              and "<ms> exit STATUS" once the program has ended, then exits
 //   x_tool grab WINDOW FILE    saves a PNG of the window with its frame, waiting (up to 10 s)
 //                              for a moment when red text is visible in it
-//   x_tool title WINDOW FILE   saves a PNG of the frame above the window: its title bar
+//   x_tool title WINDOW FILE [LIKE]
+//                              saves a PNG of the frame above the window: its title bar; with
+//                              LIKE, fails (status 1) unless it looks as the picture LIKE does
 //   x_tool startup SECONDS     prints "ready <the X server's time>", then the first
 //                              startup-notification message sent to the root window, and exits;
 //                              fails when none comes within SECONDS
@@ -49,6 +55,7 @@
 #include <optional>
 #include <string>
 #include <string_view>
+#include <utility>
 
 #include "x_frame.h"
 
@@ -116,7 +123,26 @@ struct Atoms {
     xcb_atom_t changeState;
     // Qt uses the KDE variant when the window manager announces it.
     xcb_atom_t kdeChangeState;
+    xcb_atom_t allowedActions;
+    // What the user must not be offered for a window of a fixed size, and their names.
+    std::array<std::pair<xcb_atom_t, const char*>, 3> sizeActions;
 };
+
+// Prints each of the size actions that the manager offers for `window` now.
+void printSizeActions(xcb_connection_t* c, const Atoms& atoms, xcb_window_t window) {
+    auto p = xReply(xcb_get_property_reply(
+        c, xcb_get_property(c, 0, window, atoms.allowedActions, XCB_ATOM_ATOM, 0, 64), nullptr));
+    if (!p || p->format != 32) {
+        return;
+    }
+    const auto* offered = static_cast<const xcb_atom_t*>(xcb_get_property_value(p.get()));
+    const auto* end = offered + xcb_get_property_value_length(p.get()) / 4;
+    for (const auto& [action, name] : atoms.sizeActions) {
+        if (std::find(offered, end, action) != end) {
+            std::printf("%.1f offers %s\n", nowMs(), name);
+        }
+    }
+}
 
 // Prints what happened to `followed` in one event; true when it has ended.
 bool report(xcb_connection_t* c, const Atoms& atoms, const xcb_generic_event_t& event,
@@ -145,6 +171,8 @@ bool report(xcb_connection_t* c, const Atoms& atoms, const xcb_generic_event_t& 
         case XCB_CONFIGURE_NOTIFY: {
             const auto& e = reinterpret_cast<const xcb_configure_notify_event_t&>(event);
             if (e.event == root && e.window == followed.frame) {
+                std::printf("%.1f configure %d %d %d %d\n", nowMs(), e.x, e.y,
+                            e.width + 2 * e.border_width, e.height + 2 * e.border_width);
                 // Of a known window, as it is after the change: the frame window of some
                 // managers reaches beyond the frame that is drawn, and a manager may resize the
                 // window inside the frame a moment after it moved the frame.
@@ -154,6 +182,13 @@ bool report(xcb_connection_t* c, const Atoms& atoms, const xcb_generic_event_t& 
                 const XRect r = outer.value_or(
                     XRect{e.x, e.y, e.width + 2 * e.border_width, e.height + 2 * e.border_width});
                 std::printf("%.1f frame %d %d %d %d\n", nowMs(), r.x, r.y, r.width, r.height);
+            }
+            return false;
+        }
+        case XCB_PROPERTY_NOTIFY: {
+            const auto& e = reinterpret_cast<const xcb_property_notify_event_t&>(event);
+            if (e.window == followed.window && e.atom == atoms.allowedActions) {
+                printSizeActions(c, atoms, e.window);
             }
             return false;
         }
@@ -181,7 +216,12 @@ bool report(xcb_connection_t* c, const Atoms& atoms, const xcb_generic_event_t& 
 }
 
 int follow(xcb_connection_t* c, Followed followed) {
-    const Atoms atoms{atom(c, "WM_CHANGE_STATE"), atom(c, "_KDE_WM_CHANGE_STATE")};
+    const Atoms atoms{atom(c, "WM_CHANGE_STATE"),
+                      atom(c, "_KDE_WM_CHANGE_STATE"),
+                      atom(c, "_NET_WM_ALLOWED_ACTIONS"),
+                      {{{atom(c, "_NET_WM_ACTION_RESIZE"), "resize"},
+                        {atom(c, "_NET_WM_ACTION_MAXIMIZE_HORZ"), "maximise"},
+                        {atom(c, "_NET_WM_ACTION_MAXIMIZE_VERT"), "maximise"}}}};
     // (Debian 12's C library declares pidfd_open for C only.)
     const int processEnd =
         followed.process > 0 ? static_cast<int>(syscall(SYS_pidfd_open, followed.process, 0)) : -1;
@@ -220,7 +260,8 @@ void listenOnTheRoot(xcb_connection_t* c) {
 }
 
 int watch(xcb_connection_t* c, xcb_window_t window) {
-    const std::uint32_t structure = XCB_EVENT_MASK_STRUCTURE_NOTIFY;
+    const std::uint32_t structure =
+        XCB_EVENT_MASK_STRUCTURE_NOTIFY | XCB_EVENT_MASK_PROPERTY_CHANGE;
     xcb_change_window_attributes(c, window, XCB_CW_EVENT_MASK, &structure);
     listenOnTheRoot(c);
     std::printf("%.1f ready\n", nowMs());
@@ -373,6 +414,28 @@ QImage picture(xcb_connection_t* c, xcb_window_t window, bool titleOnly) {
         .toImage();
 }
 
+// The same size, and no colour of any pixel more than a few levels off: a compositing manager
+// blends the anti-aliased corners of its frame with the desktop behind them a level lighter or
+// darker from one drawing to the next.
+bool alike(const QImage& a, const QImage& b) {
+    constexpr int kLevels = 8;
+    if (a.size() != b.size()) {
+        return false;
+    }
+    for (int y = 0; y < a.height(); ++y) {
+        for (int x = 0; x < a.width(); ++x) {
+            const QRgb p = a.pixel(x, y);
+            const QRgb q = b.pixel(x, y);
+            if (std::abs(qRed(p) - qRed(q)) > kLevels ||
+                std::abs(qGreen(p) - qGreen(q)) > kLevels ||
+                std::abs(qBlue(p) - qBlue(q)) > kLevels) {
+                return false;
+            }
+        }
+    }
+    return true;
+}
+
 int grab(xcb_connection_t* c, xcb_window_t window, const char* file) {
     constexpr int kEnoughRedPixels = 100;
     QImage image;
@@ -389,8 +452,9 @@ int main(int argc, char** argv) {
     const std::string_view command = argc > 1 ? argv[1] : "";
     if (argc < 3 && command != "smallest") {
         return fail(
-            "usage: x_tool frame|watch|grab|title WINDOW [FILE], x_tool launch PROGRAM "
-            "[ARGUMENT...], x_tool startup SECONDS, x_tool smallest, x_tool panel top|left SIZE");
+            "usage: x_tool frame|watch WINDOW, x_tool grab WINDOW FILE, x_tool title WINDOW FILE "
+            "[LIKE], x_tool launch PROGRAM [ARGUMENT...], x_tool startup SECONDS, x_tool "
+            "smallest, x_tool panel top|left SIZE");
     }
     const Connection connection(xcb_connect(nullptr, nullptr));
     xcb_connection_t* c = connection.get();
@@ -416,13 +480,16 @@ int main(int argc, char** argv) {
     if (command == "watch") {
         return watch(c, window);
     }
-    if ((command == "grab" || command == "title") && argc == 4) {
+    if ((command == "grab" && argc == 4) || (command == "title" && (argc == 4 || argc == 5))) {
         const QGuiApplication app(argc, argv);
         if (command == "grab") {
             return grab(c, window, argv[3]);
         }
         const QImage image = picture(c, window, true);
-        return !image.isNull() && image.save(argv[3]) ? 0 : fail("no picture of the title bar");
+        if (image.isNull() || !image.save(argv[3])) {
+            return fail("no picture of the title bar");
+        }
+        return argc == 4 || alike(image, QImage(argv[4])) ? 0 : 1;
     }
     return fail("unknown command");
 }

@@ -111,8 +111,9 @@ PixelRect QtPlatform::workArea() const {
 
 void QtPlatform::placeWindow(const PixelRect& outer) {
     const QRect client = clientFor(outer, frame_);
-    if (windowWatch_ != nullptr && placeHeld(*window_->windowHandle(), client)) {
-        placing_ = client.size();
+    if (windowWatch_ != nullptr && xConnection() != nullptr) {
+        placing_ = placeHeld(*window_->windowHandle(), client) ? std::optional(client.size())
+                                                               : std::nullopt;
         return;
     }
     // Limits still in force would hold a growing window at the maximum, a shrinking one at the

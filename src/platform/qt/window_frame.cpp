@@ -53,6 +53,58 @@ xcb_window_t rootOf(xcb_connection_t* c) {
     return xcb_setup_roots_iterator(xcb_get_setup(c)).data->root;
 }
 
+// The window by which the window manager announces itself (_NET_SUPPORTING_WM_CHECK); none
+// without a manager.
+xcb_window_t managerWindow(xcb_connection_t* c) {
+    const xcb_atom_t check = atomNamed(c, "_NET_SUPPORTING_WM_CHECK");
+    if (check == XCB_ATOM_NONE) {
+        return XCB_WINDOW_NONE;
+    }
+    const Reply<xcb_get_property_reply_t> reply(xcb_get_property_reply(
+        c, xcb_get_property(c, 0, rootOf(c), check, XCB_ATOM_WINDOW, 0, 1), nullptr));
+    if (!reply || xcb_get_property_value_length(reply.get()) != 4) {
+        return XCB_WINDOW_NONE;
+    }
+    return *static_cast<const xcb_window_t*>(xcb_get_property_value(reply.get()));
+}
+
+// How the window manager takes new size limits, by the name it announces. openbox, xfwm4 and
+// most others apply them at once to the window as it is, keeping its top-left corner, and keep to
+// the Motif hints. kwin applies them at once about the point that the window's gravity names.
+// The managers of the Metacity line (metacity, marco "Metacity (Marco)", mutter, muffin "Mutter
+// (Muffin)", GNOME Shell) apply them at their next layout of the window, which is the
+// move-and-resize when it follows at once. kwin and the Metacity line take a range of sizes for a
+// window that the user may resize, whatever the Motif hints say: they offer a resize and a
+// maximise, and the Metacity line adds its resize borders to the frame window.
+enum class LimitsTaken { AtOnce, AboutTheGravity, WithTheNextLayout };
+
+LimitsTaken limitsTakenBy(xcb_connection_t* c) {
+    static const LimitsTaken taken = [c] {
+        const xcb_window_t manager = managerWindow(c);
+        if (manager == XCB_WINDOW_NONE) {
+            return LimitsTaken::AtOnce;
+        }
+        const Reply<xcb_get_property_reply_t> reply(xcb_get_property_reply(
+            c,
+            xcb_get_property(c, 0, manager, atomNamed(c, "_NET_WM_NAME", false),
+                             atomNamed(c, "UTF8_STRING", false), 0, 64),
+            nullptr));
+        if (!reply) {
+            return LimitsTaken::AtOnce;
+        }
+        const std::string_view name(
+            static_cast<const char*>(xcb_get_property_value(reply.get())),
+            static_cast<std::size_t>(xcb_get_property_value_length(reply.get())));
+        if (name == "KWin") {
+            return LimitsTaken::AboutTheGravity;
+        }
+        return name.starts_with("Metacity") || name.starts_with("Mutter") || name == "GNOME Shell"
+                   ? LimitsTaken::WithTheNextLayout
+                   : LimitsTaken::AtOnce;
+    }();
+    return taken;
+}
+
 // Whether the window manager says it supports `atom` (_NET_SUPPORTED).
 bool managerSupports(xcb_connection_t* c, xcb_atom_t atom) {
     const xcb_atom_t supported = atomNamed(c, "_NET_SUPPORTED");
@@ -83,9 +135,18 @@ void writeFixedBorder(xcb_connection_t* c, xcb_window_t window) {
 }
 
 // WM_SIZE_HINTS (ICCCM 4.1.2.3): flags, 4 obsolete fields, minimum and maximum width and
-// height, ... The rest is kept as Qt wrote it: the place, the gravity.
-enum : std::uint32_t { kMinSize = 16, kMaxSize = 32 };
-enum : std::size_t { kFlags = 0, kMinWidth = 5, kMinHeight, kMaxWidth, kMaxHeight, kFields = 18 };
+// height, ..., the gravity. The rest is kept as Qt wrote it: the place.
+enum : std::uint32_t { kMinSize = 16, kMaxSize = 32, kGravitySet = 512 };
+enum : std::uint32_t { kCentreGravity = 5, kStaticGravity = 10 };
+enum : std::size_t {
+    kFlags = 0,
+    kMinWidth = 5,
+    kMinHeight,
+    kMaxWidth,
+    kMaxHeight,
+    kGravity = 17,
+    kFields
+};
 using SizeHints = std::array<std::uint32_t, kFields>;
 
 SizeHints readSizeHints(xcb_connection_t* c, xcb_window_t window) {
@@ -198,8 +259,8 @@ std::optional<std::pair<QRect, QMargins>> fromX11(const QWindow& window) {
         // The frame that the manager draws lies within its frame window, which reaches as far
         // beyond it on the left as on the right (mutter's and marco's borders that catch the
         // pointer for a resize). Read between the manager's change of the frame window and its
-        // move of the window inside (marco adds or drops those borders as kebo lets the size go
-        // and holds it again), it does not: that is no place the window has.
+        // move of the window inside (marco adds or drops those borders when a window's limits
+        // let its size go and hold it again), it does not: that is no place the window has.
         const QRect framed = inner.marginsAdded(*extents);
         if (frame != client && (!outer.contains(framed) ||
                                 framed.left() - outer.left() != outer.right() - framed.right())) {
@@ -299,15 +360,7 @@ std::unique_ptr<QAbstractNativeEventFilter> watchManager(const QWindow& window,
                                                          std::function<void()> placed,
                                                          std::function<void()> framed) {
     xcb_connection_t* c = xConnection();
-    if (c == nullptr || atomNamed(c, "_NET_SUPPORTING_WM_CHECK") == XCB_ATOM_NONE) {
-        return nullptr;
-    }
-    const Reply<xcb_get_property_reply_t> check(xcb_get_property_reply(
-        c,
-        xcb_get_property(c, 0, rootOf(c), atomNamed(c, "_NET_SUPPORTING_WM_CHECK"), XCB_ATOM_WINDOW,
-                         0, 1),
-        nullptr));
-    if (!check || xcb_get_property_value_length(check.get()) != 4) {
+    if (c == nullptr || managerWindow(c) == XCB_WINDOW_NONE) {
         return nullptr;
     }
     return std::make_unique<ManagerWatch>(c, static_cast<xcb_window_t>(window.winId()),
@@ -371,6 +424,43 @@ void setFixedBorder(const QWindow& window) {
     }
 }
 
+namespace {
+
+// The client area asked of the window manager, at `place` in the root window under the window's
+// gravity, with its size also when that stays the same.
+void request(xcb_connection_t* c, xcb_window_t window, const QRect& place) {
+    const std::array<std::uint32_t, 4> values{
+        static_cast<std::uint32_t>(place.x()), static_cast<std::uint32_t>(place.y()),
+        static_cast<std::uint32_t>(place.width()), static_cast<std::uint32_t>(place.height())};
+    xcb_configure_window(c, window,
+                         XCB_CONFIG_WINDOW_X | XCB_CONFIG_WINDOW_Y | XCB_CONFIG_WINDOW_WIDTH |
+                             XCB_CONFIG_WINDOW_HEIGHT,
+                         values.data());
+}
+
+// The client area asked of the window manager through it (_NET_MOVERESIZE_WINDOW, by an
+// application), at `place` under `gravity`.
+void moveResize(xcb_connection_t* c, xcb_window_t window, const QRect& place,
+                std::uint32_t gravity) {
+    static const xcb_atom_t type = atomNamed(c, "_NET_MOVERESIZE_WINDOW", false);
+    enum : std::uint32_t { kAllFour = 0xf << 8, kByAnApplication = 1 << 12 };
+    xcb_client_message_event_t message{};
+    message.response_type = XCB_CLIENT_MESSAGE;
+    message.format = 32;
+    message.window = window;
+    message.type = type;
+    message.data.data32[0] = gravity | kAllFour | kByAnApplication;
+    message.data.data32[1] = static_cast<std::uint32_t>(place.x());
+    message.data.data32[2] = static_cast<std::uint32_t>(place.y());
+    message.data.data32[3] = static_cast<std::uint32_t>(place.width());
+    message.data.data32[4] = static_cast<std::uint32_t>(place.height());
+    xcb_send_event(c, 0, rootOf(c),
+                   XCB_EVENT_MASK_SUBSTRUCTURE_REDIRECT | XCB_EVENT_MASK_SUBSTRUCTURE_NOTIFY,
+                   reinterpret_cast<const char*>(&message));
+}
+
+}  // namespace
+
 bool placeHeld(const QWindow& window, const QRect& client) {
     xcb_connection_t* c = xConnection();
     if (c == nullptr) {
@@ -381,26 +471,49 @@ bool placeHeld(const QWindow& window, const QRect& client) {
     const double scale = window.devicePixelRatio();
     const QRect device(qRound(client.x() * scale), qRound(client.y() * scale),
                        qRound(client.width() * scale), qRound(client.height() * scale));
-    QSize least = device.size();
-    QSize most = device.size();
-    if ((hints[kFlags] & (kMinSize | kMaxSize)) == (kMinSize | kMaxSize)) {
-        least = least.boundedTo(
-            QSize(static_cast<int>(hints[kMinWidth]), static_cast<int>(hints[kMinHeight])));
-        most = most.expandedTo(
-            QSize(static_cast<int>(hints[kMaxWidth]), static_cast<int>(hints[kMaxHeight])));
+    switch (limitsTakenBy(c)) {
+        case LimitsTaken::AtOnce: {
+            // Widened to take both sizes: limits fixed at the new size would make the manager
+            // resize the window at its old place first and move it after.
+            QSize least = device.size();
+            QSize most = device.size();
+            if ((hints[kFlags] & (kMinSize | kMaxSize)) == (kMinSize | kMaxSize)) {
+                least = least.boundedTo(
+                    QSize(static_cast<int>(hints[kMinWidth]), static_cast<int>(hints[kMinHeight])));
+                most = most.expandedTo(
+                    QSize(static_cast<int>(hints[kMaxWidth]), static_cast<int>(hints[kMaxHeight])));
+            }
+            writeSizeLimits(c, id, hints, least, most);
+            request(c, id, device);
+            xcb_flush(c);
+            return true;
+        }
+        case LimitsTaken::AboutTheGravity: {
+            // A new size goes in the limits alone, and the manager keeps the window's centre, as
+            // the opening and the farewell do, in one change. A move keeps the size, and is asked
+            // for under Qt's static gravity, which the message names itself: the manager may
+            // read the limits of a step after it first.
+            const bool resized = (hints[kFlags] & kMinSize) == 0 ||
+                                 QSize(static_cast<int>(hints[kMinWidth]),
+                                       static_cast<int>(hints[kMinHeight])) != device.size();
+            hints[kFlags] |= kGravitySet;
+            hints[kGravity] = kCentreGravity;
+            writeSizeLimits(c, id, hints, device.size(), device.size());
+            if (!resized) {
+                moveResize(c, id, device, kStaticGravity);
+            }
+            xcb_flush(c);
+            return false;
+        }
+        case LimitsTaken::WithTheNextLayout:
+            // Flushed with the request that follows them, so that the manager applies both in the
+            // one layout.
+            writeSizeLimits(c, id, hints, device.size(), device.size());
+            request(c, id, device);
+            xcb_flush(c);
+            return false;
     }
-    writeSizeLimits(c, id, hints, least, most);
-    // The window's own place under Qt's static gravity. kwin draws the frame anew for a fixed
-    // size only when asked for a size: the size is asked for also when it stays the same.
-    const std::array<std::uint32_t, 4> place{
-        static_cast<std::uint32_t>(device.x()), static_cast<std::uint32_t>(device.y()),
-        static_cast<std::uint32_t>(device.width()), static_cast<std::uint32_t>(device.height())};
-    xcb_configure_window(c, id,
-                         XCB_CONFIG_WINDOW_X | XCB_CONFIG_WINDOW_Y | XCB_CONFIG_WINDOW_WIDTH |
-                             XCB_CONFIG_WINDOW_HEIGHT,
-                         place.data());
-    xcb_flush(c);
-    return true;
+    return false;
 }
 
 bool holdSize(const QWindow& window, QSize clientSize) {

@@ -36,8 +36,8 @@ std::optional<FramedWindow> framedWindow(const QWindow& window);
 // it), which only the manager makes (a program's requests are redirected to it): it has placed
 // the window in its frame, moved or resized it there, or told it where it is (ICCCM 4.1.5); kwin
 // frames a window first and holds it at the height of its title bar after. `framed` when it
-// announces the frame anew (_NET_FRAME_EXTENTS), or moves or resizes the frame. Null without X11, or without a window manager
-// (none announces itself), where a window is placed once it is mapped.
+// announces the frame anew (_NET_FRAME_EXTENTS), or moves or resizes the frame. Null without X11,
+// or without a window manager (none announces itself), where a window is placed once it is mapped.
 std::unique_ptr<QAbstractNativeEventFilter> watchManager(const QWindow& window,
                                                          std::function<void()> placed,
                                                          std::function<void()> framed);
@@ -58,12 +58,22 @@ void setFixedBorder(const QWindow& window);
 // Qt's logical pixels; both false without X11, and both bypass Qt, which would write hints of its
 // own and resize the window to its idea of the geometry, which follows the X server late.
 //
-// placeHeld moves and resizes the client area, in one change with the limits: they are widened
-// to take the new size as well as the one they hold, then the request follows, flushed. A
-// manager constrains the request by the limits, and at once the window it has by new ones
-// (openbox does, at the old place): limits fixed at the new size would make it resize the window
-// first and move it after. holdSize fixes them at the size once the X server has the window at
-// it, that is once the manager has applied the request.
+// placeHeld moves and resizes the client area, with the limits, in the order that makes one
+// change of it for the window manager, which constrains a request by the limits it has and never
+// sees a range of sizes where it would offer the user a resize. openbox, xfwm4 and most others
+// apply new limits at once to the window as it is, and keep to the Motif hints: the limits are
+// widened to take the new size as well as the one they hold, then the request follows, flushed
+// (fixed at the new size, they would make the manager resize the window at its old place first
+// and move it after); holdSize fixes them at the size once the X server has the window at it,
+// that is once the manager has applied the request. kwin applies new limits at once too, about
+// the point the window's gravity names, and offers a resize for a range: a new size goes in the
+// limits alone, under the centre's gravity, and kwin keeps the window's centre (to within its
+// own rounding); a move, at the size the window keeps, is asked for under the static gravity
+// that the request names itself (_NET_MOVERESIZE_WINDOW). The managers of the Metacity
+// line (metacity, marco, mutter, muffin) apply them at their next layout of the window, and offer
+// a resize and add resize borders to the frame for a range: the limits are fixed at the new size,
+// and the request follows them, flushed with them, so that the manager applies both in the one
+// layout. placeHeld is true when holdSize is to follow.
 bool placeHeld(const QWindow& window, const QRect& client);
 bool holdSize(const QWindow& window, QSize clientSize);
 
