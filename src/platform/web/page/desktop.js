@@ -21,6 +21,16 @@ const keboDesktop = (() => {
         return node;
     }
 
+    // A node's place and size in CSS pixels, set in one go.
+    function placeNode(node, rect) {
+        const style = node.style;
+        style.left = `${rect.left}px`;
+        style.top = `${rect.top}px`;
+        style.width = `${rect.width}px`;
+        style.height = `${rect.height}px`;
+        return node;
+    }
+
     function rectOf(node) {
         const r = node.getBoundingClientRect();
         return {
@@ -81,11 +91,7 @@ const keboDesktop = (() => {
         }
 
         place(rect) {
-            const style = this.node.style;
-            style.left = `${rect.left}px`;
-            style.top = `${rect.top}px`;
-            style.width = `${rect.width}px`;
-            style.height = `${rect.height}px`;
+            placeNode(this.node, rect);
         }
 
         rect() {
@@ -182,6 +188,7 @@ const keboDesktop = (() => {
 
     return {
         element,
+        placeNode,
         DesktopWindow,
         workArea: () => rectOf(desktop),
         // While a message box is open nothing else on the page can be reached.

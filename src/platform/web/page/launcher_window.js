@@ -19,23 +19,15 @@ class KeboLauncherWindow {
         this.window.place({left: 0, top: 0, width: clientWidth, height: clientHeight});
     }
 
-    static at(node, rect) {
-        node.style.left = `${rect.left}px`;
-        node.style.top = `${rect.top}px`;
-        node.style.width = `${rect.width}px`;
-        node.style.height = `${rect.height}px`;
-        return node;
-    }
-
     addButton(caption, rect) {
-        this.button = KeboLauncherWindow.at(keboDesktop.element('button', 'control', {type: 'button'}), rect);
+        this.button = keboDesktop.placeNode(keboDesktop.element('button', 'control', {type: 'button'}), rect);
         this.button.textContent = caption;
         this.button.addEventListener('click', () => this.events.clicked());
         this.window.client.append(this.button);
     }
 
     addProgressBar(rect, max) {
-        this.bar = KeboLauncherWindow.at(keboDesktop.element('div', 'control progress-bar', {
+        this.bar = keboDesktop.placeNode(keboDesktop.element('div', 'control progress-bar', {
             'role': 'progressbar', 'aria-valuemin': '0', 'aria-valuemax': String(max), 'aria-valuenow': '0',
         }), rect);
         this.bar.hidden = true;
@@ -49,7 +41,7 @@ class KeboLauncherWindow {
     // The bar is named by the label beside it.
     addLabel(caption, rect, font) {
         const id = `${this.window.node.getAttribute('aria-labelledby')}-label`;
-        this.label = KeboLauncherWindow.at(keboDesktop.element('div', 'control busy-label', {id}), rect);
+        this.label = keboDesktop.placeNode(keboDesktop.element('div', 'control busy-label', {id}), rect);
         this.label.textContent = caption;
         this.label.style.fontFamily = font.family;
         this.label.style.fontSize = `${font.points}pt`;
