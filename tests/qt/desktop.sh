@@ -192,16 +192,27 @@ watch_pid=""
 grep -q iconify "$work/farewell" || fail "the window did not ask to be minimised"
 never_offered "$work/farewell" "the farewell"
 # kebo ends right after its last step, and a busy manager may apply some steps late or, once
-# kebo has gone, not at all: how far the window got here depends on the machine. Whatever step
-# was applied kept the centre. (That the window manager is free to shrink the window once the
-# size held at rest is let go is the Qt window test's.)
-narrowest=$(changes "$work/farewell" |
-    awk -v w0="$frame_w" '$3 < w0 && (w == "" || $3 < w) { w = $3; r = $0 } END { print r }')
+# kebo has gone, not at all: how far the window got here depends on the machine. A busy manager
+# of the Metacity line also applies the newest size before the moves of the steps before it, and
+# the place catches up some steps later, or not before kebo has gone. So the centre the farewell
+# kept is the median of its steps' centres. (That the window manager is free to shrink the window
+# once the size held at rest is let go is the Qt window test's.)
+steps=$(changes "$work/farewell" | awk -v w0="$frame_w" '$3 < w0')
+narrowest=$(sort -k3,3n <<<"$steps" | head -n 1)
 # sway centres a floating window on the screen at each request of its size.
 centre="$frame_x $frame_y $frame_w $frame_h"
 [ -z "${SWAYSOCK:-}" ] || centre="$area_x $area_y $area_w $area_h"
 if [ -n "$narrowest" ]; then
-    drift=$(printf '%s\n' "$centre" "$narrowest" | drift)
+    kept=$(awk '{ x[NR] = 2 * $1 + $3; y[NR] = 2 * $2 + $4 }
+        function median(v, n,    i, j, t) {
+            for (i = 2; i <= n; i++) for (j = i; j > 1 && v[j - 1] > v[j]; j--) {
+                t = v[j]; v[j] = v[j - 1]; v[j - 1] = t
+            }
+            return v[int((n + 1) / 2)]
+        }
+        END { mx = median(x, NR); my = median(y, NR); printf "%d %d 0 0\n", mx / 2, my / 2 }' \
+        <<<"$steps")
+    drift=$(printf '%s\n' "$centre" "$kept" | drift)
     [ "$drift" -le 8 ] || fail "the farewell moved the window's centre by ${drift} half pixels"
     echo "shrank to $(cut -d' ' -f3 <<<"$narrowest") px about its new centre (within ${drift}" \
         "half pixels), minimised, exit 0"
