@@ -100,6 +100,9 @@ void QtPlatform::reportWindow() {
         if (placing_ && holdSize(*window_->windowHandle(), *placing_)) {
             placing_.reset();
         }
+        if (next_ && placedAt(*window_->windowHandle(), *inFlight_)) {
+            sendPlacement(*std::exchange(next_, std::nullopt));
+        }
         launcher_->post(event::WindowReported{now->outer});
     }
 }
@@ -112,8 +115,14 @@ PixelRect QtPlatform::workArea() const {
 void QtPlatform::placeWindow(const PixelRect& outer) {
     const QRect client = clientFor(outer, frame_);
     if (windowWatch_ != nullptr && xConnection() != nullptr) {
-        placing_ = placeHeld(*window_->windowHandle(), client) ? std::optional(client.size())
-                                                               : std::nullopt;
+        constexpr int kMostPassedOver = 3;
+        if (inFlight_ && passedOver_ < kMostPassedOver &&
+            !placedAt(*window_->windowHandle(), *inFlight_)) {
+            next_ = client;
+            ++passedOver_;
+            return;
+        }
+        sendPlacement(client);
         return;
     }
     // Limits still in force would hold a growing window at the maximum, a shrinking one at the
@@ -153,7 +162,20 @@ void QtPlatform::showWindow() {
     window_->show();
 }
 
+void QtPlatform::sendPlacement(const QRect& client) {
+    QWindow& handle = *window_->windowHandle();
+    placing_ = placeHeld(handle, client) ? std::optional(client.size()) : std::nullopt;
+    inFlight_ = laysOutLate(handle) ? std::optional(client) : std::nullopt;
+    next_.reset();
+    passedOver_ = 0;
+}
+
+// The newest step is not held back from the manager: it is the one the minimised window is to
+// come back with.
 void QtPlatform::minimiseWindow() {
+    if (next_) {
+        sendPlacement(*next_);
+    }
     window_->setWindowState(window_->windowState() | Qt::WindowMinimized);
 }
 

@@ -67,6 +67,8 @@ public:
 private:
     // Tells the launcher where the window is, once the windowing system has it on the screen.
     void reportWindow();
+    // Hands the window manager one move-and-resize of the client area, with its size limits.
+    void sendPlacement(const QRect& client);
     std::string searchPath() const;
 
     QtPlatformOptions options_;
@@ -80,6 +82,12 @@ private:
     QMarginsF frame_;
     // The client size last asked for until the windowing system has it and it is held there.
     std::optional<QSize> placing_;
+    // For a manager that lays out late: the step it has been given and not yet applied, the newest
+    // one asked for meanwhile, and how many were passed over for it (a manager that never puts the
+    // window quite where asked must not hold the steps up for long).
+    std::optional<QRect> inFlight_;
+    std::optional<QRect> next_;
+    int passedOver_ = 0;
     std::array<QTimer*, kAnimationCount> timers_{};
     ClockSeededRandom random_;
 };

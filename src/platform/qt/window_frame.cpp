@@ -534,6 +534,30 @@ bool holdSize(const QWindow& window, QSize clientSize) {
     return true;
 }
 
+bool laysOutLate(const QWindow& window) {
+    xcb_connection_t* c = xConnection();
+    return c != nullptr && window.winId() != 0 &&
+           limitsTakenBy(c) == LimitsTaken::WithTheNextLayout;
+}
+
+bool placedAt(const QWindow& window, const QRect& client) {
+    xcb_connection_t* c = xConnection();
+    if (c == nullptr) {
+        return true;
+    }
+    const auto id = static_cast<xcb_window_t>(window.winId());
+    const auto sizeCookie = xcb_get_geometry(c, id);
+    const auto placeCookie = xcb_translate_coordinates(c, id, rootOf(c), 0, 0);
+    const Reply<xcb_get_geometry_reply_t> size(xcb_get_geometry_reply(c, sizeCookie, nullptr));
+    const Reply<xcb_translate_coordinates_reply_t> place(
+        xcb_translate_coordinates_reply(c, placeCookie, nullptr));
+    const double scale = window.devicePixelRatio();
+    return size && place &&
+           QRect(place->dst_x, place->dst_y, size->width, size->height) ==
+               QRect(qRound(client.x() * scale), qRound(client.y() * scale),
+                     qRound(client.width() * scale), qRound(client.height() * scale));
+}
+
 QRect clientFor(const PixelRect& outer, const QMarginsF& frame) {
     const int left = roundHalfDown(outer.left + frame.left());
     const int top = roundHalfDown(outer.top + frame.top());

@@ -77,6 +77,14 @@ void setFixedBorder(const QWindow& window);
 bool placeHeld(const QWindow& window, const QRect& client);
 bool holdSize(const QWindow& window, QSize clientSize);
 
+// Whether the window manager lays a window out anew only later, at its next layout (the Metacity
+// line). Busy, such a manager applies the newest limits before the moves that came with the steps
+// before them, and the window shows a size at the place of an older step: it is to be given one
+// step at a time, the next once the X server has the window where the one before asked.
+bool laysOutLate(const QWindow& window);
+// Whether the X server has the client area at `client`, place and size, in Qt's logical pixels.
+bool placedAt(const QWindow& window, const QRect& client);
+
 // The client area for an outer rectangle, at least 1 x 1 (X11 windows cannot be empty). Halves
 // are rounded down here and up the other way, so that the outer rectangle of the client area
 // found is the one asked for, unless the client area is held at 1 x 1.
