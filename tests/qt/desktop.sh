@@ -70,6 +70,12 @@ active() { xprop -root _NET_ACTIVE_WINDOW | grep -qw "$(printf '%#x' "$window")"
 in_state() { xprop -id "$window" WM_STATE | grep -q "window state: $1"; }
 # Whether the title bar shows as in picture $1.
 title_as() { "$x_tool" title "$window" "$work/title.png" "$1"; }
+title_steady() {
+    local status=0
+    "$x_tool" title "$window" "$work/rest.png" "$work/rest.before.png" || status=$?
+    cp "$work/rest.png" "$work/rest.before.png" 2>/dev/null
+    return "$status"
+}
 
 # What the user asks of the window manager: resize W H, move X Y, minimise, restore or close. i3
 # and sway take their own commands (i3 applies a pager's resize request unconstrained, sway knows
@@ -167,7 +173,9 @@ echo "moved to ${frame_x},${frame_y}, still ${frame_w}x${frame_h}"
 if manager restore; then
     grep -q _NET_WM_ACTION_MINIMIZE "$work/hints" || fail "the window manager offers no minimise"
     wait_for 10 "the window to be active" active
-    "$x_tool" title "$window" "$work/rest.png" || fail "no picture of the title bar"
+    # The picture to come back to is one the manager has finished drawing: two in a row alike
+    # (mutter may still be drawing the frame of the window it has just activated).
+    wait_for 10 "the title bar to be drawn at rest" title_steady
     manager minimise
     wait_for 10 "the window manager to minimise the window" in_state Iconic
     manager restore
@@ -195,11 +203,13 @@ grep -q iconify "$work/farewell" || fail "the window did not ask to be minimised
 never_offered "$work/farewell" "the farewell"
 # kebo ends right after its last step, and a busy manager may apply some steps late or, once
 # kebo has gone, not at all: how far the window got here depends on the machine. A busy manager
-# of the Metacity line also applies the newest size before the moves of the steps before it, and
-# the place catches up some steps later, or not before kebo has gone. So the centre the farewell
-# kept is the median of its steps' centres. (That the window manager is free to shrink the window
-# once the size held at rest is let go is the Qt window test's.)
-steps=$(changes "$work/farewell" | awk -v w0="$frame_w" '$3 < w0')
+# of the Metacity line also applies a step's size before its move: a change followed by a move
+# at the same size is left out. Of the rest, the centre the farewell kept is the median of their
+# centres. (That the window manager is free to shrink the window once the size held at rest is
+# let go is the Qt window test's.)
+steps=$(changes "$work/farewell" | awk -v w0="$frame_w" '$3 < w0' |
+    awk 'NR > 1 && !($3 == w && $4 == h && ($1 != x || $2 != y)) { print x, y, w, h }
+        { x = $1; y = $2; w = $3; h = $4 } END { if (NR) print x, y, w, h }')
 narrowest=$(sort -k3,3n <<<"$steps" | head -n 1)
 # sway centres a floating window on the screen at each request of its size.
 centre="$frame_x $frame_y $frame_w $frame_h"
